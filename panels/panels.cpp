@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "panels/panels.h"
+
+#include "app/twips.h"
+#include "panels/paneltexts.h"
+
+#include <QFrame>
+#include <QPlainTextEdit>
+
+namespace Panels {
+
+namespace {
+
+using enum Kind;
+using enum Font;
+
+constexpr ColorValue kRed = 0x0000FF;
+
+constexpr ControlSpec closeLabel(const char *name)
+{
+    return {name, TransparentLabel, "close", 1200, 5640, 495, 225, HeadingItalic, 0, nullptr, kBackColor, kRed};
+}
+
+constexpr ControlSpec heading(const char *name, Kind kind, const char *caption, int left, int top, int width, int height)
+{
+    return {name, kind, caption, left, top, width, height, Heading, 0, nullptr, kBackColor};
+}
+
+constexpr ControlSpec text(const char *name, const char *content, int left, int top, int width, int height)
+{
+    return {name, PanelText, content, left, top, width, height, Small, 0, nullptr, kBackColor};
+}
+
+const ControlSpec kFrame2[] = {
+    heading("Label19", TransparentLabel, "Common Barrel Lengths:", 60, 60, 2115, 225),
+    text("Text3", PanelText::kBarrelLengths, 120, 300, 2745, 4635),
+    heading("Label20", TransparentLabel, "Cylinder Measurements:", 90, 5040, 2070, 225),
+    text("Text4", PanelText::kCylinderTypes, 120, 5250, 2745, 435),
+    closeLabel("close2"),
+};
+
+const ControlSpec kFrame3[] = {
+    heading("Label22", TransparentLabel, "Inner Barrel Dimension:", 90, 60, 1995, 225),
+    text("Text11", PanelText::kBarrelMeasurement, 90, 360, 2745, 1335),
+    heading("Label21", Label, "Cylinder Body Dimensions:", 60, 1800, 2250, 195),
+    text("Text10", PanelText::kCylinderMeasurement, 90, 2070, 2745, 2325),
+    {"Image7", Picture, ":/cylinder.svg", 390, 4800, 1925, 574},
+    {"Label23", Label, "A", 1500, 4530, 120, 210, SmallBold, 0, nullptr, kBackColor},
+    {"Label24", Label, "B", 1200, 5370, 105, 210, SmallBold, 0, nullptr, kBackColor},
+    closeLabel("close3"),
+};
+
+// Dimension line A spans the whole tube, B the front end to the near edge of the port.
+constexpr LineSpec kFrame3Lines[] = {
+    {"Line5", 825, 4650, 2380, 4650},
+    {"Line6", 870, 4560, 870, 5610},
+    {"Line7", 2280, 4560, 2280, 5610},
+    {"Line8", 1680, 4890, 1680, 5490},
+    {"Line9", 810, 5460, 1780, 5460},
+};
+
+const ControlSpec kFrame4[] = {
+    heading("Label32", TransparentLabel, "How to use this Tool:", 90, 60, 1755, 225),
+    text("Text12", PanelText::kHowToUse, 90, 330, 2745, 5265),
+    closeLabel("close4"),
+};
+
+const ControlSpec kFrame5[] = {
+    heading("Label30", TransparentLabel, "Additional Information:", 90, 60, 1905, 225),
+    text("Text13", PanelText::kAdditionalInformation, 90, 330, 2745, 5265),
+    closeLabel("close5"),
+};
+
+const PanelSpec kPanelTable[] = {
+    {"Frame2", 90, "close2", kFrame2, {}},
+    {"Frame3", 105, "close3", kFrame3, kFrame3Lines},
+    {"Frame4", 105, "close4", kFrame4, {}},
+    {"Frame5", 105, "close5", kFrame5, {}},
+};
+
+} // namespace
+
+const std::span<const PanelSpec> kPanels = kPanelTable;
+
+QFrame *build(const PanelSpec &panel, QWidget *frame1)
+{
+    auto *frame = new QFrame(frame1);
+    frame->setObjectName(QString::fromLatin1(panel.frame));
+    frame->setGeometry(Twips::rect(kLeft, panel.top, kWidth, kHeight));
+    frame->setAutoFillBackground(true);
+    setColor(frame, ColorProperty::Back, kBackColor);
+    setColor(frame, ColorProperty::Fore, SystemColor::ButtonText);
+    frame->hide();
+
+    // The drawing and its dimension lines first, so that the letters A and B lie above them.
+    for (const ControlSpec &spec : panel.controls)
+        if (spec.kind == Kind::Picture)
+            createControl(spec, frame);
+    for (const LineSpec &line : panel.lines)
+        createLine(line, SystemColor::WindowText, frame);
+    for (const ControlSpec &spec : panel.controls)
+        if (spec.kind != Kind::Picture)
+            createControl(spec, frame);
+    return frame;
+}
+
+} // namespace Panels
