@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "app/controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
+
+AutoLabel::AutoLabel(const QString &caption, int emptyWidth, QWidget *parent)
+    : QLabel(parent), m_emptyWidth(emptyWidth)
+{
+    setCaption(caption);
+}
+
+void AutoLabel::setCaption(const QString &caption)
+{
+    setText(caption);
+    fit();
+}
+
+void AutoLabel::fit()
+{
+    const QSize hint = sizeHint();
+    resize(text().isEmpty() ? m_emptyWidth : hint.width(), fontMetrics().height());
+}
+
+void AutoLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void AutoLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+LineWidget::LineWidget(QPoint from, QPoint to, QWidget *parent) : QWidget(parent)
+{
+    const QRect bounds = QRect(from, to).normalized();
+    setGeometry(bounds);
+    m_from = from - bounds.topLeft();
+    m_to = to - bounds.topLeft();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 0));
+    painter.drawLine(m_from, m_to);
+}
+
+Picture::Picture(const QString &resource, QWidget *parent) : QWidget(parent), m_drawing(resource)
+{
+    m_drawing.setAspectRatioMode(Qt::IgnoreAspectRatio);
+}
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_drawing.render(&painter, rect());
+}
+
+FaceButton::FaceButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
+{
+    setBackgroundRole(QPalette::Button);
+    setForegroundRole(QPalette::ButtonText);
+}
+
+void FaceButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor face = palette().color(backgroundRole());
+    const QPalette bevel(face);
+    qDrawWinButton(&painter, rect(), bevel, isDown(), &bevel.brush(QPalette::Button));
+
+    painter.setPen(palette().color(foregroundRole()));
+    const QRect inner = rect().adjusted(4, 4, -4, -4).translated(isDown() ? QPoint(1, 1) : QPoint());
+    painter.drawText(inner, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = inner;
+        focus.backgroundColor = face;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}

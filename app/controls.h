@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QWidget>
+
+// A label that sizes itself to its caption: the top-left corner stays and the label grows
+// to the right. An empty caption keeps the small width given at construction.
+// A mouse press and release on it is a click.
+class AutoLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    AutoLabel(const QString &caption, int emptyWidth, QWidget *parent);
+    void setCaption(const QString &caption);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void fit();
+    int m_emptyWidth;
+    bool m_pressed = false;
+};
+
+// A 1-pixel line between two end points, drawn in the widget's foreground colour.
+class LineWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    LineWidget(QPoint from, QPoint to, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPoint m_from;
+    QPoint m_to;
+};
+
+// A vector drawing, stretched onto the widget.
+class Picture : public QWidget
+{
+    Q_OBJECT
+public:
+    Picture(const QString &resource, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QSvgRenderer m_drawing;
+};
+
+// A push button that draws its face in its own background colour under every widget style
+// (some native styles ignore the palette's button colour).
+class FaceButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    FaceButton(const QString &caption, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#include "app/form1.h"
+#include "app/termination.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("cylinder-ratio"));
+    QApplication::setApplicationVersion(QStringLiteral(APP_VERSION_TEXT));
+    QGuiApplication::setDesktopFileName(QStringLiteral("cylinder-ratio"));
+    Form1 form;
+    closeOnTerminationSignals(&form);
+    form.show();
+    return QApplication::exec();
+}

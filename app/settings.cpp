@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#include "app/settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace Settings {
+
+namespace {
+
+constexpr qint64 kReadBound = 4096; // no settings line is longer; a huge file costs nothing
+const QString kFileName = QStringLiteral("settings.ini");
+
+const char *themeWord(Theme theme)
+{
+    switch (theme) {
+    case Theme::Sky:
+        return "sky";
+    case Theme::Earth:
+        return "earth";
+    case Theme::Default:
+        break;
+    }
+    return "default";
+}
+
+} // namespace
+
+QString firstField(const QByteArray &line)
+{
+    const QString text = QString::fromLatin1(line);
+    qsizetype start = 0;
+    while (start < text.size() && (text[start] == QLatin1Char(' ') || text[start] == QLatin1Char('\t')))
+        ++start;
+    if (start < text.size() && text[start] == QLatin1Char('"')) {
+        const qsizetype close = text.indexOf(QLatin1Char('"'), start + 1);
+        return text.mid(start + 1, close < 0 ? -1 : close - start - 1);
+    }
+    const qsizetype comma = text.indexOf(QLatin1Char(','), start);
+    return text.mid(start, comma < 0 ? -1 : comma - start);
+}
+
+Restore restoreFrom(const std::optional<QString> &field)
+{
+    Restore restore;
+    if (!field) {
+        restore.themes = {Theme::Default};
+        return restore;
+    }
+    const auto has = [&field](const char *word) { return field->contains(QLatin1String(word)); };
+    if (has("1")) {
+        for (Theme theme : {Theme::Default, Theme::Sky, Theme::Earth})
+            if (has(themeWord(theme)))
+                restore.themes.append(theme);
+    } else {
+        restore.markDefault = true;
+    }
+    restore.check = has("anime");
+    restore.uncheck = has("noanime");
+    return restore;
+}
+
+QByteArray line(std::optional<Theme> markedTheme, bool save, bool animate)
+{
+    if (!save)
+        return "default|0|noanime\r\n";
+    if (!markedTheme)
+        return {};
+    return QByteArray(themeWord(*markedTheme)) + "|1|" + (animate ? "anime" : "noanime") + "\r\n";
+}
+
+Location locate(const QString &executableDir, const QString &userConfigDir, bool executableDirWritable)
+{
+    const QString beside = QDir(executableDir).filePath(kFileName);
+    if (executableDirWritable)
+        return {beside, beside};
+    const QString user = QDir(userConfigDir).filePath(kFileName);
+    return {QFileInfo(user).isFile() ? user : beside, user};
+}
+
+Location defaultLocation()
+{
+    const QString executableDir = QCoreApplication::applicationDirPath();
+    return locate(executableDir, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                  QFileInfo(executableDir).isWritable());
+}
+
+std::optional<QByteArray> readFirstLine(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray head = file.read(kReadBound);
+    if (head.isEmpty())
+        return std::nullopt;
+    for (qsizetype i = 0; i < head.size(); ++i)
+        if (head[i] == '\r' || head[i] == '\n')
+            return head.left(i);
+    return head;
+}
+
+bool write(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+}
+
+} // namespace Settings

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "appearance/themes.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// settings.ini: one line such as "sky|1|anime" followed by CR LF. The reader takes only
+// the first field of the first line and asks which words occur in it.
+namespace Settings {
+
+// The first field of a line: up to the first comma, leading blanks dropped; a field that
+// begins with a double quote runs to the next one and is taken without the quotes.
+QString firstField(const QByteArray &line);
+
+// What start-up restores, in the order it happens.
+struct Restore {
+    QList<Theme> themes;      // theme operations to invoke, in order
+    bool markDefault = false; // "Default" is marked without running its theme
+    bool check = false;       // then "Animate" is checked...
+    bool uncheck = false;     // ...and then cleared again
+};
+
+// field: the first field of the file, or nothing when there is no usable file.
+Restore restoreFrom(const std::optional<QString> &field);
+
+// The line written at exit; empty when "Save Theme on Exit" is marked but no theme is.
+QByteArray line(std::optional<Theme> markedTheme, bool save, bool animate);
+
+// Where the file is read from and written to.
+struct Location {
+    QString readPath;
+    QString writePath;
+};
+
+// A copy in a writable folder keeps its file beside the executable; an installed copy
+// writes to the user's configuration folder and reads the file there when there is one,
+// otherwise the one shipped beside the executable.
+Location locate(const QString &executableDir, const QString &userConfigDir, bool executableDirWritable);
+Location defaultLocation();
+
+// The first line of the file, read within a small bound; nothing when the file is
+// missing, empty, unreadable or not an ordinary file.
+std::optional<QByteArray> readFirstLine(const QString &path);
+
+// Replaces the file's content atomically: the old file stays whole until the new one is.
+bool write(const QString &path, const QByteArray &content);
+
+} // namespace Settings
