@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+// Helpers for tests that drive the real window.
+#pragma once
+
+#include "app/form1.h"
+#include "app/twips.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+// A window whose settings.ini lives in a fresh temporary folder.
+struct FormUnderTest {
+    explicit FormUnderTest(const QByteArray &settings = {}, bool writeSettings = false)
+    {
+        if (writeSettings) {
+            QFile file(path());
+            file.open(QIODevice::WriteOnly);
+            file.write(settings);
+        }
+        form = std::make_unique<Form1>(Settings::Location{path(), path()});
+    }
+    QString path() const { return QDir(dir.path()).filePath(QStringLiteral("settings.ini")); }
+    template<typename T = QWidget>
+    T *find(const char *name) const
+    {
+        T *found = form->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control named %s", name);
+        return found;
+    }
+    QAction *action(const char *name) const { return find<QAction>(name); }
+    QString text(const char *name) const
+    {
+        if (auto *combo = form->findChild<QComboBox *>(QLatin1String(name)))
+            return combo->currentText();
+        return find<QLineEdit>(name)->text();
+    }
+    void setText(const char *name, const QString &text) const
+    {
+        if (auto *combo = form->findChild<QComboBox *>(QLatin1String(name)))
+            combo->setEditText(text);
+        else
+            find<QLineEdit>(name)->setText(text);
+    }
+    void click(const char *name) const { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
+    bool showAndActivate() const
+    {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        return QTest::qWaitForWindowActive(form.get());
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Form1> form;
+};
+
+// Closes the next modal message box when it shows and keeps what it said.
+struct SeenMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    bool shown = false;
+};
+
+inline std::shared_ptr<SeenMessage> answerNextMessage()
+{
+    auto seen = std::make_shared<SeenMessage>();
+    QTimer::singleShot(0, [seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        *seen = {box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()), true};
+        box->button(QMessageBox::Ok)->click();
+    });
+    return seen;
+}
+
+// The colour of a pixel of a control as drawn, in window coordinates of the control.
+inline QColor pixelOf(QWidget *widget, QPoint at)
+{
+    return widget->grab().toImage().pixelColor(at * widget->devicePixelRatioF());
+}
+
+inline int px(int twips)
+{
+    return Twips::toPixels(twips);
+}
