@@ -152,6 +152,7 @@ QFont designFont(Font font)
     const Face &face = kFaces[int(font)];
     QFont result(QStringLiteral("Arial"));
     result.setStyleHint(QFont::SansSerif);
+    result.setHintingPreference(QFont::PreferFullHinting); // whole-pixel advances, as the design was measured
     result.setPointSizeF(face.points);
     result.setBold(face.bold);
     result.setItalic(face.italic);
@@ -190,7 +191,7 @@ QWidget *createWidget(const ControlSpec &spec, QWidget *parent)
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setBackgroundRole(QPalette::Base);
         box->setForegroundRole(QPalette::Text);
-        box->document()->setDocumentMargin(1);
+        box->document()->setDocumentMargin(0); // the help texts are broken by hand to fit the box
         return box;
     }
     case Kind::ComboBox: {

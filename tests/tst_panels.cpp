@@ -4,6 +4,8 @@
 #include "panels/paneltexts.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
 
 class PanelsTest : public QObject
 {
@@ -17,6 +19,7 @@ private slots:
     void widthFollowsTheWindowFrameWhenThereIsOne();
     void panelsHoldTheirTextsExactly();
     void panelTextsAreOutOfTheTabSequenceYetSelectableAndReadOnly();
+    void handBrokenLinesFitTheirBoxes();
     void panelsShowTheirOwnColours();
 };
 
@@ -170,6 +173,20 @@ void PanelsTest::panelTextsAreOutOfTheTabSequenceYetSelectableAndReadOnly()
     QCOMPARE(box->toPlainText(), QString::fromLatin1(PanelText::kHowToUse));
     QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
     QVERIFY(box->textCursor().hasSelection());
+}
+
+void PanelsTest::handBrokenLinesFitTheirBoxes()
+{
+    FormUnderTest t;
+    t.form->show();
+    for (const char *frame : kFrames) {
+        t.find(frame)->show();
+        for (auto *box : t.find(frame)->findChildren<QPlainTextEdit *>()) {
+            QTextBlock block = box->document()->firstBlock();
+            for (; block.isValid(); block = block.next())
+                QVERIFY2(block.layout()->lineCount() <= 1, qPrintable(block.text()));
+        }
+    }
 }
 
 void PanelsTest::panelsShowTheirOwnColours()

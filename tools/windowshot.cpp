@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Renders the window to a PNG, for the README: window-shot OUT.png [sky|earth] [compute] [panel]
+// Renders the window to a PNG, for the README and for looking at a change:
+//   window-shot OUT.png [compute] [menu item or handler name, e.g. sky, how2use] ...
 #include "app/form1.h"
 
 #include <QApplication>
@@ -12,25 +13,24 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        qWarning("usage: window-shot OUT.png [sky|earth] [compute] [panel]");
+        qWarning("usage: window-shot OUT.png [compute] [sky|earth|default|how2use|cylmeas|vormektypes|info]...");
         return 2;
     }
     QTemporaryDir settings;
     const QString path = QDir(settings.path()).filePath(QStringLiteral("settings.ini"));
     Form1 form({path, path});
-    if (args.contains(QLatin1String("sky")))
-        form.sky_Click();
-    if (args.contains(QLatin1String("earth")))
-        form.earth_Click();
-    if (args.contains(QLatin1String("compute"))) {
-        const std::pair<const char *, const char *> inputs[] = {
-            {"Combo1", "6.03"}, {"Combo2", "363"}, {"Combo3", "Standard"}, {"Combo4", "Type '0'"}};
-        for (const auto &[combo, text] : inputs)
-            form.findChild<QComboBox *>(QLatin1String(combo))->setEditText(QString::fromLatin1(text));
-        form.Command1_Click();
+    for (const QString &step : args.mid(2)) {
+        if (step == QLatin1String("compute")) {
+            const std::pair<const char *, const char *> inputs[] = {
+                {"Combo1", "6.03"}, {"Combo2", "363"}, {"Combo3", "Standard"}, {"Combo4", "Type '0'"}};
+            for (const auto &[combo, text] : inputs)
+                form.findChild<QComboBox *>(QLatin1String(combo))->setEditText(QString::fromLatin1(text));
+            form.Command1_Click();
+        } else if (!QMetaObject::invokeMethod(&form, qPrintable(step + QLatin1String("_Click")))) {
+            qWarning("no handler %s_Click", qPrintable(step));
+            return 2;
+        }
     }
-    if (args.contains(QLatin1String("panel")))
-        form.how2use_Click();
     form.show();
     QApplication::processEvents();
     return form.grab().save(args.at(1)) ? 0 : 1;
