@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/form1.h"
 
+#include "app/accessibility.h"
 #include "app/controls.h"
 #include "app/design.h"
 #include "app/twips.h"
@@ -71,6 +72,7 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     buildCalculator(m_frame1);
     for (const PanelSpec &panel : Panels::kPanels)
         Panels::build(panel, m_frame1);
+    describeControls(this);
 
     const std::pair<const char *, void (Form1::*)()> closeHandlers[] = {
         {"close2", &Form1::close2_Click},
@@ -274,6 +276,7 @@ void Form1::showVerdict(Module1::Verdict verdict)
     auto *label = control<AutoLabel>(QStringLiteral("Label1"));
     label->setCaption(QLatin1String(caption));
     setColor(label, ColorProperty::Fore, color);
+    announce(label);
 }
 
 void Form1::showMessage(const QString &text)

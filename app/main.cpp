@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("cylinder-ratio"));
     QApplication::setApplicationVersion(QStringLiteral(APP_VERSION_TEXT));
-    QGuiApplication::setDesktopFileName(QStringLiteral("cylinder-ratio"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
     Form1 form;
     closeOnTerminationSignals(&form);
     form.show();
