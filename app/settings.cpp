@@ -12,7 +12,6 @@ namespace Settings {
 
 namespace {
 
-constexpr qint64 kReadBound = 4096; // no settings line is longer; a huge file costs nothing
 const QString kFileName = QStringLiteral("settings.ini");
 
 const char *themeWord(Theme theme)
@@ -96,9 +95,14 @@ std::optional<QByteArray> readFirstLine(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray head = file.read(kReadBound);
+    const QByteArray head = file.read(kReadBound);
     if (head.isEmpty())
         return std::nullopt;
+    return firstLine(head);
+}
+
+QByteArray firstLine(const QByteArray &head)
+{
     for (qsizetype i = 0; i < head.size(); ++i)
         if (head[i] == '\r' || head[i] == '\n')
             return head.left(i);

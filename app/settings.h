@@ -42,8 +42,14 @@ struct Location {
 Location locate(const QString &executableDir, const QString &userConfigDir, bool executableDirWritable);
 Location defaultLocation();
 
-// The first line of the file, read within a small bound; nothing when the file is
-// missing, empty, unreadable or not an ordinary file.
+// How much of the file is ever read: no settings line is longer, and a huge file costs nothing.
+constexpr qint64 kReadBound = 4096;
+
+// The first line of what was read: up to the first CR or LF, whichever ends it.
+QByteArray firstLine(const QByteArray &head);
+
+// The first line of the file, read within kReadBound; nothing when the file is missing,
+// empty, unreadable or not an ordinary file.
 std::optional<QByteArray> readFirstLine(const QString &path);
 
 // Replaces the file's content atomically: the old file stays whole until the new one is.
