@@ -14,6 +14,7 @@ struct Description {
     const char *description;
 };
 
+// clang-format off
 constexpr Description kDescriptions[] = {
     {"Check1", "Animate", "Moves the piston of the cylinder drawing"},
     {"Text1", "inches", "Length in inches to convert to millimetres"},
@@ -32,6 +33,7 @@ constexpr Description kDescriptions[] = {
     {"Text9", "Cylinder-to-Barrel Ratio", "Under ratio below 1.5, over ratio above 3"},
     {"Label1", "verdict", ""},
 };
+// clang-format on
 
 } // namespace
 

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/controls.h"
 
+#include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
 
-AutoLabel::AutoLabel(const QString &caption, int emptyWidth, QWidget *parent)
-    : QLabel(parent), m_emptyWidth(emptyWidth)
+AutoLabel::AutoLabel(const QString &caption, int emptyWidth, QWidget *parent) : QLabel(parent), m_emptyWidth(emptyWidth)
 {
     setCaption(caption);
 }

@@ -19,6 +19,7 @@ using enum Kind;
 using enum Font;
 
 // Created first, so that every later control lies above them; the piston above the cylinder.
+// clang-format off
 constexpr ControlSpec kPictureTable[] = {
     // name     kind     drawing           left  top  width height
     {"Image2", Picture, ":/cylinder.svg",    90, 450, 1925,  574},
@@ -120,6 +121,7 @@ constexpr MenuSpec kMenuTable[] = {
     {"vormektypes", "about Barrel/Cylinder types",   "help"},
     {"info",        "about additional Information",  "help"},
 };
+// clang-format on
 
 } // namespace
 
@@ -141,13 +143,13 @@ QFont designFont(Font font)
     };
     static constexpr Face kFaces[] = {
         {9.75, false, false}, // Body: the window's font
-        {9.75, true, false},  // BodyBold
+        {9.75, true, false}, // BodyBold
         {8.25, false, false}, // Small
-        {8.25, true, false},  // SmallBold
-        {8.25, false, true},  // SmallItalic
-        {9, true, false},     // Heading
-        {9, true, true},      // HeadingItalic
-        {24, true, false},    // Ratio
+        {8.25, true, false}, // SmallBold
+        {8.25, false, true}, // SmallItalic
+        {9, true, false}, // Heading
+        {9, true, true}, // HeadingItalic
+        {24, true, false}, // Ratio
     };
     const Face &face = kFaces[int(font)];
     QFont result(QStringLiteral("Arial"));

@@ -9,15 +9,15 @@
 class QWidget;
 
 enum class Kind {
-    Label,            // opaque, sized to its caption
+    Label, // opaque, sized to its caption
     TransparentLabel, // the container's colour shows through
-    TextBox,          // single line, centred
-    ResultBox,        // single line, centred, read-only yet focusable and selectable
-    PanelText,        // multi-line, read-only, out of the Tab sequence, no scroll bars
-    ComboBox,         // editable drop-down list
+    TextBox, // single line, centred
+    ResultBox, // single line, centred, read-only yet focusable and selectable
+    PanelText, // multi-line, read-only, out of the Tab sequence, no scroll bars
+    ComboBox, // editable drop-down list
     CheckBox,
     Button,
-    Picture,          // text holds the drawing's resource path
+    Picture, // text holds the drawing's resource path
 };
 
 enum class Font { Body, BodyBold, Small, SmallBold, SmallItalic, Heading, HeadingItalic, Ratio };

@@ -7,6 +7,7 @@
 #include "app/twips.h"
 #include "panels/panels.h"
 
+#include <cstdio>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -19,7 +20,6 @@
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QTimer>
-#include <cstdio>
 
 namespace {
 
@@ -48,8 +48,9 @@ QIcon drawnIcon()
 } // namespace
 
 Form1::Form1(const Settings::Location &settings, QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_settings(settings)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -112,10 +113,14 @@ void Form1::buildMenus()
 
     // "Save Theme on Exit" needs no handler of its own: a checkable item flips its mark.
     const std::pair<const char *, void (Form1::*)()> handlers[] = {
-        {"computenow", &Form1::computenow_Click}, {"ext", &Form1::ext_Click},
-        {"default", &Form1::default_Click},       {"sky", &Form1::sky_Click},
-        {"earth", &Form1::earth_Click},           {"how2use", &Form1::how2use_Click},
-        {"cylmeas", &Form1::cylmeas_Click},       {"vormektypes", &Form1::vormektypes_Click},
+        {"computenow", &Form1::computenow_Click},
+        {"ext", &Form1::ext_Click},
+        {"default", &Form1::default_Click},
+        {"sky", &Form1::sky_Click},
+        {"earth", &Form1::earth_Click},
+        {"how2use", &Form1::how2use_Click},
+        {"cylmeas", &Form1::cylmeas_Click},
+        {"vormektypes", &Form1::vormektypes_Click},
         {"info", &Form1::info_Click},
     };
     for (const auto &[name, handler] : handlers)
@@ -192,8 +197,8 @@ T *Form1::control(const QString &name) const
 void Form1::Form_Load()
 {
     const auto line = Settings::readFirstLine(m_settings.readPath);
-    const Settings::Restore restore = Settings::restoreFrom(line ? std::optional(Settings::firstField(*line))
-                                                                 : std::nullopt);
+    const Settings::Restore restore =
+        Settings::restoreFrom(line ? std::optional(Settings::firstField(*line)) : std::nullopt);
     action("save")->setChecked(true);
     for (Theme theme : restore.themes)
         applyTheme(theme);
@@ -209,15 +214,14 @@ void Form1::Form_Load()
 void Form1::Form_Unload()
 {
     std::optional<Theme> marked;
-    for (auto [name, theme] : {std::pair("default", Theme::Default), std::pair("sky", Theme::Sky),
-                               std::pair("earth", Theme::Earth)}) {
+    for (auto [name, theme] :
+         {std::pair("default", Theme::Default), std::pair("sky", Theme::Sky), std::pair("earth", Theme::Earth)}) {
         if (!marked && action(name)->isChecked())
             marked = theme;
     }
     const QByteArray line = Settings::line(marked, action("save")->isChecked(), m_check1->isChecked());
     if (!Settings::write(m_settings.writePath, line))
-        std::fprintf(stderr, "cylinder-ratio: could not save the settings to %s\n",
-                     qPrintable(m_settings.writePath));
+        std::fprintf(stderr, "cylinder-ratio: could not save the settings to %s\n", qPrintable(m_settings.writePath));
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -251,9 +255,8 @@ void Form1::computenow_Click()
 void Form1::ComputeRatio()
 {
     const auto text = [this](const char *combo) { return control<QComboBox>(QLatin1String(combo))->currentText(); };
-    const Module1::RatioRun run = Module1::ComputeRatio(
-        {text("Combo1"), text("Combo2"), text("Combo3"), text("Combo4"),
-         control<QCheckBox>(QStringLiteral("Check2"))->isChecked()});
+    const Module1::RatioRun run = Module1::ComputeRatio({text("Combo1"), text("Combo2"), text("Combo3"), text("Combo4"),
+                                                         control<QCheckBox>(QStringLiteral("Check2"))->isChecked()});
     for (const auto &[box, value] : run.writes)
         control<QLineEdit>(box)->setText(value);
     if (run.verdict)

@@ -3,10 +3,10 @@
 
 #include "appearance/themes.h"
 
+#include <optional>
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <optional>
 
 // settings.ini: one line such as "sky|1|anime" followed by CR LF. The reader takes only
 // the first field of the first line and asks which words occur in it.
@@ -18,10 +18,10 @@ QString firstField(const QByteArray &line);
 
 // What start-up restores, in the order it happens.
 struct Restore {
-    QList<Theme> themes;      // theme operations to invoke, in order
+    QList<Theme> themes; // theme operations to invoke, in order
     bool markDefault = false; // "Default" is marked without running its theme
-    bool check = false;       // then "Animate" is checked...
-    bool uncheck = false;     // ...and then cleared again
+    bool check = false; // then "Animate" is checked...
+    bool uncheck = false; // ...and then cleared again
 };
 
 // field: the first field of the file, or nothing when there is no usable file.

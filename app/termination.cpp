@@ -4,8 +4,8 @@
 #include <QWidget>
 
 #ifdef Q_OS_UNIX
-#include <QSocketNotifier>
 #include <csignal>
+#include <QSocketNotifier>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -38,5 +38,6 @@ void closeOnTerminationSignals(QWidget *window)
     sigaction(SIGTERM, &action, nullptr);
 }
 #else
-void closeOnTerminationSignals(QWidget *) {}
+void closeOnTerminationSignals(QWidget *)
+{ }
 #endif

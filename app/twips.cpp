@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/twips.h"
 
+#include <cmath>
 #include <QGuiApplication>
 #include <QScreen>
-#include <cmath>
 
 namespace Twips {
 

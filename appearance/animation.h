@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QtGlobal>
 #include <optional>
+#include <QtGlobal>
 
 // The piston's strokes: quick steps to the left, slow steps back to the right.
 // A tick either moves the piston to a new Left (in twips) or hands over to the other stroke.
@@ -13,7 +13,7 @@ public:
     static constexpr int kLeftmost = 660;
     static constexpr int kLeftStep = 80;
     static constexpr int kRightStep = 40;
-    static constexpr int kLeftInterval = 10;  // ms
+    static constexpr int kLeftInterval = 10; // ms
     static constexpr int kRightInterval = 50; // ms
 
     struct Tick {

@@ -15,8 +15,8 @@ ThemePalette themePalette(Theme theme)
     case Theme::Default:
         break;
     }
-    return {SystemColor::ButtonFace, SystemColor::ButtonText, SystemColor::WindowBackground,
-            SystemColor::WindowText, SystemColor::ButtonFace};
+    return {SystemColor::ButtonFace, SystemColor::ButtonText, SystemColor::WindowBackground, SystemColor::WindowText,
+            SystemColor::ButtonFace};
 }
 
 namespace {
@@ -81,9 +81,8 @@ const QList<RoleAssignment> &roleTable()
 void applyPalette(const ThemePalette &palette, QWidget *form)
 {
     for (const RoleAssignment &assignment : roleTable()) {
-        QWidget *control = form->objectName() == assignment.control
-                               ? form
-                               : form->findChild<QWidget *>(assignment.control);
+        QWidget *control =
+            form->objectName() == assignment.control ? form : form->findChild<QWidget *>(assignment.control);
         if (control)
             setColor(control, assignment.property, colorFor(palette, assignment.role));
     }

@@ -34,7 +34,7 @@ std::optional<double> circleArea(double bore)
 class Steps
 {
 public:
-    explicit Steps(const QLocale &locale) : m_locale(locale) {}
+    explicit Steps(const QLocale &locale) : m_locale(locale) { }
 
     bool write(const QString &box, std::optional<double> value)
     {
@@ -97,8 +97,7 @@ QString NumberToText(double value, const QLocale &locale)
                     .arg(exponent < 0 ? locale.negativeSign() : locale.positiveSign())
                     .arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
     } else if (exponent < 0) {
-        text += QLatin1Char('0') + point + QString(-exponent - 1, QLatin1Char('0'))
-                + QString::fromLatin1(digits);
+        text += QLatin1Char('0') + point + QString(-exponent - 1, QLatin1Char('0')) + QString::fromLatin1(digits);
     } else {
         const QByteArray whole = digits.leftJustified(exponent + 1, '0', true);
         text += QString::fromLatin1(whole);
@@ -137,13 +136,13 @@ RatioRun ComputeRatio(const RatioInputs &in, const QLocale &locale)
     if (!steps.write(QStringLiteral("Text6"), barrelVolume))
         return steps.run;
 
-    const auto cylinderBore = in.cylinderBore == QLatin1String("Standard") ? std::optional(kStandardBore)
-                                                                           : steps.read(in.cylinderBore);
+    const auto cylinderBore =
+        in.cylinderBore == QLatin1String("Standard") ? std::optional(kStandardBore) : steps.read(in.cylinderBore);
     if (!steps.write(QStringLiteral("Text7"), cylinderBore ? circleArea(*cylinderBore) : std::nullopt))
         return steps.run;
 
-    const auto length = in.cylinderLength == QLatin1String("Type '0'") ? std::optional(kType0Length)
-                                                                       : steps.read(in.cylinderLength);
+    const auto length =
+        in.cylinderLength == QLatin1String("Type '0'") ? std::optional(kType0Length) : steps.read(in.cylinderLength);
     const double allowance = in.pad ? kAllowanceWithPad : kAllowance;
     const auto usable = length ? finite(*length - allowance) : std::nullopt;
     if (!steps.write(QStringLiteral("Text8"), product(steps.readBack(QStringLiteral("Text7")), usable)))
@@ -158,9 +157,7 @@ RatioRun ComputeRatio(const RatioInputs &in, const QLocale &locale)
         return steps.run;
 
     steps.run.writes.append({QStringLiteral("Text9"), NumberToText(*ratio, locale) + QStringLiteral(" : 1")});
-    steps.run.verdict = *ratio > kUpperBound ? Verdict::Over
-                        : *ratio < kLowerBound ? Verdict::Under
-                                               : Verdict::Ok;
+    steps.run.verdict = *ratio > kUpperBound ? Verdict::Over : *ratio < kLowerBound ? Verdict::Under : Verdict::Ok;
     return steps.run;
 }
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <QList>
 #include <QLocale>
 #include <QString>
-#include <optional>
 #include <utility>
 
 namespace Module1 {
@@ -28,17 +28,17 @@ QString ListItemText(const QString &item, const QLocale &locale = QLocale());
 enum class Verdict { Over, Under, Ok };
 
 struct RatioInputs {
-    QString barrelBore;     // Combo1
-    QString barrelLength;   // Combo2
-    QString cylinderBore;   // Combo3: "Standard" or a number
+    QString barrelBore; // Combo1
+    QString barrelLength; // Combo2
+    QString cylinderBore; // Combo3: "Standard" or a number
     QString cylinderLength; // Combo4: "Type '0'" or a number
-    bool pad = false;       // Check2
+    bool pad = false; // Check2
 };
 
 // What one press of Compute writes, step by step, and where it stopped.
 struct RatioRun {
     QList<std::pair<QString, QString>> writes; // box name -> text, in order
-    std::optional<Verdict> verdict;            // absent when a step failed
+    std::optional<Verdict> verdict; // absent when a step failed
 };
 
 // Each step writes its box and the next one reads that text back, so the volumes are

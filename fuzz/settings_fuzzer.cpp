@@ -9,7 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // What the reader gets from the file is never more than its bound.
-    const QByteArray head(reinterpret_cast<const char *>(data), qsizetype(std::min<size_t>(size, Settings::kReadBound)));
+    const QByteArray head(reinterpret_cast<const char *>(data),
+                          qsizetype(std::min<size_t>(size, Settings::kReadBound)));
     const QByteArray line = Settings::firstLine(head);
     if (line.size() > head.size() || line.contains('\r') || line.contains('\n'))
         std::abort();

@@ -21,7 +21,8 @@ constexpr ControlSpec closeLabel(const char *name)
     return {name, TransparentLabel, "close", 1200, 5640, 495, 225, HeadingItalic, 0, nullptr, kBackColor, kRed};
 }
 
-constexpr ControlSpec heading(const char *name, Kind kind, const char *caption, int left, int top, int width, int height)
+constexpr ControlSpec heading(const char *name, Kind kind, const char *caption, int left, int top, int width,
+                              int height)
 {
     return {name, kind, caption, left, top, width, height, Heading, 0, nullptr, kBackColor};
 }
@@ -31,6 +32,7 @@ constexpr ControlSpec text(const char *name, const char *content, int left, int 
     return {name, PanelText, content, left, top, width, height, Small, 0, nullptr, kBackColor};
 }
 
+// clang-format off
 const ControlSpec kFrame2[] = {
     heading("Label19", TransparentLabel, "Common Barrel Lengths:", 60, 60, 2115, 225),
     text("Text3", PanelText::kBarrelLengths, 120, 300, 2745, 4635),
@@ -77,6 +79,7 @@ const PanelSpec kPanelTable[] = {
     {"Frame4", 105, "close4", kFrame4, {}},
     {"Frame5", 105, "close5", kFrame5, {}},
 };
+// clang-format on
 
 } // namespace
 

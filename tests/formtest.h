@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "app/twips.h"
 
+#include <memory>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
 // A window whose settings.ini lives in a fresh temporary folder.
 struct FormUnderTest {

@@ -28,7 +28,7 @@ QList<int> positions(PistonStroke &stroke, PistonStroke::Tick (PistonStroke::*ti
 }
 
 const char *const kCallouts[] = {"Label25", "Label26", "Label27", "Label28", "Label29",
-                                 "Line10", "Line11", "Line12", "Line13", "Line14"};
+                                 "Line10",  "Line11",  "Line12",  "Line13",  "Line14"};
 
 void setAnimate(const FormUnderTest &t, bool on)
 {

@@ -16,6 +16,7 @@ private slots:
 
 void ConverterTest::convertsFromTheBoxThatHoldsText_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("inches");
     QTest::addColumn<QString>("millimetres");
     QTest::addColumn<QString>("expectedInches");
@@ -26,6 +27,7 @@ void ConverterTest::convertsFromTheBoxThatHoldsText_data()
     QTest::newRow("0.001 mm") << "" << "0.001" << "0" << "0.001";
     QTest::newRow("both filled: inches win") << "0.5" << "99" << "0.5" << "12.7";
     QTest::newRow("blank inches are not empty") << " 2 " << "10" << " 2 " << "50.8";
+    // clang-format on
 }
 
 void ConverterTest::convertsFromTheBoxThatHoldsText()
@@ -99,6 +101,7 @@ void ConverterTest::enteringABoxEmptiesTheOtherByClickAndByTab()
 
 void ConverterTest::textThatIsNotANumberBringsAMessageAndWritesNothing_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("inches");
     QTest::addColumn<QString>("millimetres");
     QTest::newRow("letters") << "abc" << "5";
@@ -106,6 +109,7 @@ void ConverterTest::textThatIsNotANumberBringsAMessageAndWritesNothing_data()
     QTest::newRow("inf") << "inf" << "";
     QTest::newRow("overflow") << "1e308" << "";
     QTest::newRow("millimetres nan") << "" << "nan";
+    // clang-format on
 }
 
 void ConverterTest::textThatIsNotANumberBringsAMessageAndWritesNothing()

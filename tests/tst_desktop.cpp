@@ -56,7 +56,8 @@ void DesktopTest::desktopEntryAndMetainfoValidate()
     QByteArray output;
     QVERIFY2(run(desktopValidator, {packagingFile(".desktop")}, &output) == 0, output.constData());
     QVERIFY2(run(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"), packagingFile(".metainfo.xml")},
-                 &output) == 0,
+                 &output)
+                 == 0,
              output.constData());
 }
 
@@ -66,7 +67,8 @@ void DesktopTest::installPutsEverythingWhereDesktopsLook()
     QByteArray output;
     QVERIFY2(run(QStringLiteral(CMAKE_COMMAND),
                  {QStringLiteral("--install"), QStringLiteral(BUILD_DIR), QStringLiteral("--prefix"), prefix.path()},
-                 &output) == 0,
+                 &output)
+                 == 0,
              output.constData());
     QStringList expected = {QStringLiteral("bin/cylinder-ratio"),
                             QStringLiteral("share/applications/" APP_ID ".desktop"),
@@ -77,7 +79,8 @@ void DesktopTest::installPutsEverythingWhereDesktopsLook()
     for (const QString &file : std::as_const(expected))
         QVERIFY2(QFileInfo(QDir(prefix.path()).filePath(file)).isFile(), qPrintable(file));
     for (int size : {16, 128}) {
-        const QImage icon(QDir(prefix.path()).filePath(QStringLiteral("share/icons/hicolor/%1x%1/apps/" APP_ID ".png").arg(size)));
+        const QImage icon(
+            QDir(prefix.path()).filePath(QStringLiteral("share/icons/hicolor/%1x%1/apps/" APP_ID ".png").arg(size)));
         QCOMPARE(icon.size(), QSize(size, size));
         QCOMPARE(icon.pixelColor(0, 0).alpha(), 0); // drawn on a transparent ground
     }
@@ -89,16 +92,15 @@ void DesktopTest::windowsIconHoldsTheFourteenImages()
     QVERIFY(ico.open(QIODevice::ReadOnly));
     const QByteArray data = ico.readAll();
     const auto word = [&data](int at) { return quint8(data[at]) | quint8(data[at + 1]) << 8; };
-    QCOMPARE(word(2), 1);  // an icon
+    QCOMPARE(word(2), 1); // an icon
     QCOMPARE(word(4), 14); // images
     QList<std::pair<int, int>> images;
     for (int i = 0; i < 14; ++i) {
         const int entry = 6 + 16 * i;
         images.append({quint8(data[entry]), word(entry + 6)});
     }
-    const QList<std::pair<int, int>> expected = {{48, 4},  {32, 4},  {24, 4},  {16, 4},  {48, 8},
-                                                 {32, 8},  {24, 8},  {16, 8},  {128, 32}, {64, 32},
-                                                 {48, 32}, {32, 32}, {24, 32}, {16, 32}};
+    const QList<std::pair<int, int>> expected = {{48, 4}, {32, 4},   {24, 4},  {16, 4},  {48, 8},  {32, 8},  {24, 8},
+                                                 {16, 8}, {128, 32}, {64, 32}, {48, 32}, {32, 32}, {24, 32}, {16, 32}};
     QCOMPARE(images, expected);
 }
 
@@ -106,9 +108,14 @@ void DesktopTest::screenReadersFindEveryControlByName()
 {
     FormUnderTest t;
     const std::pair<const char *, const char *> names[] = {
-        {"Combo1", "inner barrel diameter"}, {"Combo2", "barrel length"}, {"Text8", "cylinder volume"},
-        {"Text5", "inner barrel area"},      {"Check2", "Sorbo pad"},     {"Command1", "Compute"},
-        {"Text1", "inches"},                 {"Check1", "Animate"},
+        {"Combo1", "inner barrel diameter"},
+        {"Combo2", "barrel length"},
+        {"Text8", "cylinder volume"},
+        {"Text5", "inner barrel area"},
+        {"Check2", "Sorbo pad"},
+        {"Command1", "Compute"},
+        {"Text1", "inches"},
+        {"Check1", "Animate"},
     };
     for (const auto &[control, name] : names) {
         QWidget *widget = t.find(control);

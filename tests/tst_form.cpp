@@ -31,11 +31,12 @@ private slots:
 void FormTest::everyControlCarriesItsOwnName()
 {
     FormUnderTest t;
-    const char *names[] = {"Form1", "Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Check1", "Check2",
-                           "Image2", "Image3", "Image7", "Text1", "Text2", "Text5", "Text9", "Combo1", "Combo4",
-                           "Command1", "Command2", "Label1", "Label18", "Label25", "Label29", "Line1", "Line4",
-                           "Line10", "Line14", "Timer1", "Timer2", "computenow", "ext", "file", "themes",
-                           "default", "sky", "earth", "save", "help", "how2use", "cylmeas", "vormektypes", "info"};
+    const char *names[] = {"Form1",   "Frame1",     "Frame2", "Frame3",   "Frame4",   "Frame5",      "Check1",
+                           "Check2",  "Image2",     "Image3", "Image7",   "Text1",    "Text2",       "Text5",
+                           "Text9",   "Combo1",     "Combo4", "Command1", "Command2", "Label1",      "Label18",
+                           "Label25", "Label29",    "Line1",  "Line4",    "Line10",   "Line14",      "Timer1",
+                           "Timer2",  "computenow", "ext",    "file",     "themes",   "default",     "sky",
+                           "earth",   "save",       "help",   "how2use",  "cylmeas",  "vormektypes", "info"};
     QList<QObject *> all = t.form->findChildren<QObject *>();
     all.append(t.form.get());
     QHash<QString, int> seen;
@@ -126,7 +127,7 @@ void FormTest::tabVisitsTheDesignedSequenceStartingAtAnimate()
     };
     QCOMPARE(focused(), QStringLiteral("Check1"));
     const QStringList expected = {"Command2", "Text2", "Text1", "Combo4", "Combo3", "Combo2", "Combo1", "Command1",
-                                  "Text9", "Text8", "Text7", "Text6", "Text5", "Check2", "Check1"};
+                                  "Text9",    "Text8", "Text7", "Text6",  "Text5",  "Check2", "Check1"};
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -137,6 +138,7 @@ void FormTest::tabVisitsTheDesignedSequenceStartingAtAnimate()
 
 void FormTest::computeFillsEveryBoxAndPaintsTheVerdict_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("length");
     QTest::addColumn<bool>("pad");
     QTest::addColumn<QString>("volume");
@@ -147,6 +149,7 @@ void FormTest::computeFillsEveryBoxAndPaintsTheVerdict_data()
     QTest::newRow("with pad") << "363" << true << "26246.124" << "2.5318 : 1" << "Ratio Ok" << QColor(0, 192, 0);
     QTest::newRow("over") << "110" << false << "27558.4302" << "8.7728 : 1" << "Over Ratio" << QColor(255, 0, 0);
     QTest::newRow("under") << "1000" << false << "27558.4302" << "0.965 : 1" << "Under Ratio" << QColor(255, 0, 0);
+    // clang-format on
 }
 
 void FormTest::computeFillsEveryBoxAndPaintsTheVerdict()

@@ -46,7 +46,8 @@ void HighDpiTest::nothingIsClipped()
     for (QLabel *label : t.form->findChildren<QLabel *>()) {
         if (label->text().isEmpty() || label->objectName().isEmpty())
             continue;
-        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), qPrintable(label->objectName()));
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                 qPrintable(label->objectName()));
         const QRect bounds = label->parentWidget()->rect();
         QVERIFY2(bounds.contains(label->geometry()), qPrintable(label->objectName()));
     }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "calc/module1.h"
 
-#include <QTest>
 #include <limits>
+#include <QTest>
 
 using namespace Module1;
 
@@ -32,6 +32,7 @@ private slots:
 
 void Module1Test::writesNumbersAsTheDesignShowsThem_data()
 {
+    // clang-format off
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
     QTest::newRow("area") << 28.5578 << "28.5578";
@@ -51,6 +52,7 @@ void Module1Test::writesNumbersAsTheDesignShowsThem_data()
     QTest::newRow("unrounded volume") << 28.27471416 << "28.27471416";
     QTest::newRow("zero") << 0.0 << "0";
     QTest::newRow("negative zero") << -0.0 << "0";
+    // clang-format on
 }
 
 void Module1Test::writesNumbersAsTheDesignShowsThem()
@@ -71,6 +73,7 @@ void Module1Test::writesWithTheLocalesDecimalSeparator()
 
 void Module1Test::readsLocaleNumbersAndRejectsWhatIsNotAFiniteNumber_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accepted");
@@ -92,6 +95,7 @@ void Module1Test::readsLocaleNumbersAndRejectsWhatIsNotAFiniteNumber_data()
     QTest::newRow("nan") << "C" << "nan" << false << 0.0;
     QTest::newRow("overflow") << "C" << "1e400" << false << 0.0;
     QTest::newRow("trailing letters") << "C" << "6.03mm" << false << 0.0;
+    // clang-format on
 }
 
 void Module1Test::readsLocaleNumbersAndRejectsWhatIsNotAFiniteNumber()
@@ -108,8 +112,9 @@ void Module1Test::readsLocaleNumbersAndRejectsWhatIsNotAFiniteNumber()
 
 void Module1Test::writtenNumbersReadBackToTheSameValue()
 {
-    const double values[] = {28.5578, -15.708, 1e-5, 1.5e15, 123456789012345.0, 0.30000000000000004,
-                             std::numeric_limits<double>::max() / 10, 4.9e-300};
+    const double values[] = {
+        28.5578, -15.708, 1e-5, 1.5e15, 123456789012345.0, 0.30000000000000004, std::numeric_limits<double>::max() / 10,
+        4.9e-300};
     for (const char *name : {"C", "de_DE", "fr_FR", "sv_SE", "en_US"}) {
         const QLocale locale((QString::fromLatin1(name)));
         for (double value : values) {
@@ -123,7 +128,7 @@ void Module1Test::writtenNumbersReadBackToTheSameValue()
 
 void Module1Test::roundsHalvesToEven()
 {
-    QCOMPARE(RoundHalfEven(0.00005, 4), 0.0);     // 0.5 goes to 0
+    QCOMPARE(RoundHalfEven(0.00005, 4), 0.0); // 0.5 goes to 0
     QCOMPARE(RoundHalfEven(2.5, 0), 2.0);
     QCOMPARE(RoundHalfEven(3.5, 0), 4.0);
     QCOMPARE(RoundHalfEven(-2.5, 0), -2.0);
@@ -147,6 +152,7 @@ using Writes = QList<std::pair<QString, QString>>;
 
 void Module1Test::computesTheRatioStepByStep_data()
 {
+    // clang-format off
     QTest::addColumn<RatioInputs>("inputs");
     QTest::addColumn<QStringList>("texts"); // Text5 to Text9
     QTest::addColumn<int>("verdict");
@@ -174,6 +180,7 @@ void Module1Test::computesTheRatioStepByStep_data()
         {"3.1416", "9.4248", "3.1416", "14.13657168", "1.4999 : 1"}, Verdict::Under);
     row("negative volume", {"2", "3", "2", "5", false},
         {"3.1416", "9.4248", "3.1416", "-15.708", "-1.6667 : 1"}, Verdict::Under);
+    // clang-format on
 }
 
 void Module1Test::computesTheRatioStepByStep()
@@ -192,6 +199,7 @@ void Module1Test::computesTheRatioStepByStep()
 
 void Module1Test::stopsAtTheFailingStepKeepingEarlierWrites_data()
 {
+    // clang-format off
     QTest::addColumn<RatioInputs>("inputs");
     QTest::addColumn<QStringList>("written");
     QTest::newRow("initial bore") << RatioInputs{"Select Bore", "363", "Standard", "Type '0'"} << QStringList{};
@@ -212,6 +220,7 @@ void Module1Test::stopsAtTheFailingStepKeepingEarlierWrites_data()
         << RatioInputs{"0", "363", "2", "10"} << QStringList{"Text5", "Text6", "Text7", "Text8"};
     QTest::newRow("ratio overflows")
         << RatioInputs{"0.02", "1e-300", "1e100", "1e100"} << QStringList{"Text5", "Text6", "Text7", "Text8"};
+    // clang-format on
 }
 
 void Module1Test::stopsAtTheFailingStepKeepingEarlierWrites()
@@ -236,6 +245,7 @@ void Module1Test::standardAndType0AreMatchedExactly()
 
 void Module1Test::convertsInchesAndMillimetres_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("toMillimetres");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
@@ -251,6 +261,7 @@ void Module1Test::convertsInchesAndMillimetres_data()
     QTest::newRow("1 mm") << false << "1" << "0.0394";
     QTest::newRow("363 mm") << false << "363" << "14.2913";
     QTest::newRow("-0.0001 mm is not -0") << false << "-0.0001" << "0";
+    // clang-format on
 }
 
 void Module1Test::convertsInchesAndMillimetres()
@@ -258,7 +269,8 @@ void Module1Test::convertsInchesAndMillimetres()
     QFETCH(bool, toMillimetres);
     QFETCH(QString, from);
     QFETCH(QString, to);
-    const auto result = toMillimetres ? InchesToMillimetres(from, QLocale::c()) : MillimetresToInches(from, QLocale::c());
+    const auto result =
+        toMillimetres ? InchesToMillimetres(from, QLocale::c()) : MillimetresToInches(from, QLocale::c());
     QCOMPARE(result, std::optional(to));
 }
 

@@ -45,9 +45,11 @@ void expectOnly(const FormUnderTest &t, const char *visible)
 
 void PanelsTest::eachHelpItemOpensItsPanelAndWidensTheWindow_data()
 {
+    // clang-format off
     QTest::addColumn<int>("index");
     for (int i = 0; i < 4; ++i)
         QTest::newRow(kFrames[i]) << i;
+    // clang-format on
 }
 
 void PanelsTest::eachHelpItemOpensItsPanelAndWidensTheWindow()
@@ -129,9 +131,9 @@ void PanelsTest::panelsHoldTheirTextsExactly()
 {
     FormUnderTest t;
     const std::pair<const char *, const char *> texts[] = {
-        {"Text3", PanelText::kBarrelLengths},        {"Text4", PanelText::kCylinderTypes},
-        {"Text11", PanelText::kBarrelMeasurement},   {"Text10", PanelText::kCylinderMeasurement},
-        {"Text12", PanelText::kHowToUse},            {"Text13", PanelText::kAdditionalInformation},
+        {"Text3", PanelText::kBarrelLengths},      {"Text4", PanelText::kCylinderTypes},
+        {"Text11", PanelText::kBarrelMeasurement}, {"Text10", PanelText::kCylinderMeasurement},
+        {"Text12", PanelText::kHowToUse},          {"Text13", PanelText::kAdditionalInformation},
     };
     for (const auto &[box, text] : texts)
         QCOMPARE(t.find<QPlainTextEdit>(box)->toPlainText(), QString::fromLatin1(text));
@@ -140,9 +142,11 @@ void PanelsTest::panelsHoldTheirTextsExactly()
     QVERIFY(howTo.contains(QLatin1String("distance of the \n")));
     QVERIFY(howTo.contains(QLatin1String("Type 1 & 2 etc., \n")));
     QVERIFY(howTo.endsWith(QLatin1String("have already been compensated.\n")));
-    QVERIFY(t.find<QPlainTextEdit>("Text11")->toPlainText().startsWith(QLatin1String("#1 - input the entire length of the \n")));
+    QVERIFY(t.find<QPlainTextEdit>("Text11")->toPlainText().startsWith(
+        QLatin1String("#1 - input the entire length of the \n")));
     QVERIFY(t.find<QPlainTextEdit>("Text13")->toPlainText().contains(QLatin1String("pad - used \n")));
-    QVERIFY(t.find<QPlainTextEdit>("Text3")->toPlainText().contains(QLatin1String("\n               M4A1 RIS,SR16,SIG551\n")));
+    QVERIFY(t.find<QPlainTextEdit>("Text3")->toPlainText().contains(
+        QLatin1String("\n               M4A1 RIS,SR16,SIG551\n")));
     QCOMPARE(t.find<QLabel>("Label19")->text(), QStringLiteral("Common Barrel Lengths:"));
     QCOMPARE(t.find<QLabel>("Label21")->text(), QStringLiteral("Cylinder Body Dimensions:"));
     QCOMPARE(t.find<QLabel>("Label32")->text(), QStringLiteral("How to use this Tool:"));
@@ -198,7 +202,8 @@ void PanelsTest::panelsShowTheirOwnColours()
     auto *frame = t.find("Frame3");
     QCOMPARE(pixelOf(frame, QPoint(frame->width() - 3, 3)), lavender);
     auto *text = t.find<QPlainTextEdit>("Text10");
-    QCOMPARE(pixelOf(text->viewport(), QPoint(text->viewport()->width() - 2, text->viewport()->height() - 2)), lavender);
+    QCOMPARE(pixelOf(text->viewport(), QPoint(text->viewport()->width() - 2, text->viewport()->height() - 2)),
+             lavender);
     auto *close = t.find<QLabel>("close3");
     QCOMPARE(close->palette().color(close->foregroundRole()), QColor(255, 0, 0));
     const QImage image = close->grab().toImage();

@@ -32,6 +32,7 @@ private slots:
 
 void SettingsTest::readsOnlyTheFirstField_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QString>("field");
     QTest::newRow("written") << QByteArray("sky|1|anime") << "sky|1|anime";
@@ -40,6 +41,7 @@ void SettingsTest::readsOnlyTheFirstField_data()
     QTest::newRow("quoted") << QByteArray(" \"sky,1\",anime") << "sky,1";
     QTest::newRow("unclosed quote") << QByteArray("\"sky|1") << "sky|1";
     QTest::newRow("empty") << QByteArray() << "";
+    // clang-format on
 }
 
 void SettingsTest::readsOnlyTheFirstField()
@@ -51,6 +53,7 @@ void SettingsTest::readsOnlyTheFirstField()
 
 void SettingsTest::decidesWhatToRestore_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("field");
     QTest::addColumn<QList<Theme>>("themes");
     QTest::addColumn<bool>("markDefault");
@@ -65,6 +68,7 @@ void SettingsTest::decidesWhatToRestore_data()
     QTest::newRow("1 alone") << "1" << QList<Theme>{} << false << false;
     QTest::newRow("all three") << "earth sky default 1" << QList{Theme::Default, Theme::Sky, Theme::Earth} << false
                                << false;
+    // clang-format on
 }
 
 void SettingsTest::decidesWhatToRestore()
@@ -132,6 +136,7 @@ void SettingsTest::installedCopiesUseTheUsersFolder()
 
 void SettingsTest::startsFromEachKindOfFile_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("marked"); // theme item marked, or empty
     QTest::addColumn<bool>("animating");
@@ -147,6 +152,7 @@ void SettingsTest::startsFromEachKindOfFile_data()
     QTest::newRow("1 alone") << QByteArray("1\r\n") << "" << false << design;
     QTest::newRow("LF only") << QByteArray("earth|1|anime\n") << "earth" << true << QColor(64, 0, 0);
     QTest::newRow("CR only") << QByteArray("sky|1|noanime\r") << "sky" << false << QColor(0, 0, 64);
+    // clang-format on
 }
 
 void SettingsTest::startsFromEachKindOfFile()
@@ -209,9 +215,11 @@ void SettingsTest::oddFilesStartCleanly()
 
 void SettingsTest::everyCloseWritesTheFile_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("how");
     QTest::newRow("Exit") << "Exit";
     QTest::newRow("close box") << "close box";
+    // clang-format on
 }
 
 void SettingsTest::everyCloseWritesTheFile()

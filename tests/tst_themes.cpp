@@ -55,11 +55,13 @@ void ThemesTest::themesMakeTheirAssignmentsInTheFixedOrder()
 
 void ThemesTest::eachRoleShowsItsColourInThePixels_data()
 {
+    // clang-format off
     QTest::addColumn<int>("theme");
     QTest::addColumn<QColor>("panel");
     QTest::addColumn<QColor>("button");
     QTest::newRow("sky") << int(Theme::Sky) << QColor(0, 0, 64) << QColor(192, 255, 192);
     QTest::newRow("earth") << int(Theme::Earth) << QColor(64, 0, 0) << QColor(255, 224, 192);
+    // clang-format on
 }
 
 void ThemesTest::eachRoleShowsItsColourInThePixels()

@@ -99,8 +99,8 @@ QByteArray bitmap(const QImage &source, int bits)
 
 QByteArray icoFile(QSvgRenderer &drawing)
 {
-    const std::pair<int, int> images[] = {{48, 4},  {32, 4},  {24, 4},  {16, 4},  {48, 8},  {32, 8},  {24, 8},
-                                          {16, 8},  {128, 32}, {64, 32}, {48, 32}, {32, 32}, {24, 32}, {16, 32}};
+    const std::pair<int, int> images[] = {{48, 4}, {32, 4},   {24, 4},  {16, 4},  {48, 8},  {32, 8},  {24, 8},
+                                          {16, 8}, {128, 32}, {64, 32}, {48, 32}, {32, 32}, {24, 32}, {16, 32}};
     QByteArray directory, data;
     put<quint16>(directory, 0);
     put<quint16>(directory, 1);
@@ -136,7 +136,8 @@ int main(int argc, char *argv[])
     const QDir out(args[2]);
     for (int size : {16, 24, 32, 48, 64, 128}) {
         const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
-        if (!out.mkpath(folder) || !render(drawing, size).save(out.filePath(folder + QLatin1Char('/') + args[3] + QLatin1String(".png"))))
+        if (!out.mkpath(folder)
+            || !render(drawing, size).save(out.filePath(folder + QLatin1Char('/') + args[3] + QLatin1String(".png"))))
             return 1;
     }
     QFile ico(out.filePath(args[3] + QLatin1String(".ico")));
