@@ -168,11 +168,12 @@ void ThemesTest::defaultFollowsTheDesktopAndTurnsTheRatioHeadingToButtonText()
 
 void ThemesTest::buttonFacesShowUnderEveryStyle()
 {
-    for (const QString &style : QStyleFactory::keys()) {
+    for (const QString &name : QStyleFactory::keys()) {
+        const std::unique_ptr<QStyle> style(QStyleFactory::create(name)); // outlives the window using it
         FormUnderTest t;
-        t.form->setStyle(QStyleFactory::create(style));
+        t.form->setStyle(style.get());
         for (QWidget *child : t.form->findChildren<QWidget *>())
-            child->setStyle(t.form->style());
+            child->setStyle(style.get());
         t.form->show();
         t.form->earth_Click();
         QCOMPARE(pixelOf(t.find("Command1"), QPoint(8, 8)), QColor(255, 224, 192));

@@ -75,10 +75,11 @@ QByteArray bitmap(const QImage &source, int bits)
         for (int x = 0; x < size; ++x) {
             if (bits == 32) {
                 const QRgb pixel = source.pixel(x, y);
-                row[x * 4] = char(qBlue(pixel));
-                row[x * 4 + 1] = char(qGreen(pixel));
-                row[x * 4 + 2] = char(qRed(pixel));
-                row[x * 4 + 3] = char(qAlpha(pixel));
+                const qsizetype at = qsizetype(x) * 4;
+                row[at] = char(qBlue(pixel));
+                row[at + 1] = char(qGreen(pixel));
+                row[at + 2] = char(qRed(pixel));
+                row[at + 3] = char(qAlpha(pixel));
             } else if (bits == 8) {
                 row[x] = char(image.pixelIndex(x, y));
             } else {
