@@ -19,8 +19,9 @@ void AutoLabel::setCaption(const QString &caption)
 
 void AutoLabel::fit()
 {
-    const QSize hint = sizeHint();
-    resize(text().isEmpty() ? m_emptyWidth : hint.width(), fontMetrics().height());
+    // The caption's advance is all a one-line label needs, and far cheaper than sizeHint().
+    const QFontMetrics metrics = fontMetrics();
+    resize(text().isEmpty() ? m_emptyWidth : metrics.horizontalAdvance(text()), metrics.height());
 }
 
 void AutoLabel::mousePressEvent(QMouseEvent *event)
@@ -52,6 +53,33 @@ void LineWidget::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(QPen(palette().color(foregroundRole()), 0));
     painter.drawLine(m_from, m_to);
+}
+
+DrawingIconEngine::DrawingIconEngine(const QString &resource) : m_resource(resource), m_drawing(resource)
+{ }
+
+void DrawingIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State)
+{
+    m_drawing.render(painter, rect);
+}
+
+QPixmap DrawingIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(&painter, pixmap.rect(), mode, state);
+    return pixmap;
+}
+
+QIconEngine *DrawingIconEngine::clone() const
+{
+    return new DrawingIconEngine(m_resource);
+}
+
+QList<QSize> DrawingIconEngine::availableSizes(QIcon::Mode, QIcon::State)
+{
+    return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
 }
 
 Picture::Picture(const QString &resource, QWidget *parent) : QWidget(parent), m_drawing(resource)

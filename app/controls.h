@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QIconEngine>
 #include <QLabel>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -42,6 +43,21 @@ protected:
 private:
     QPoint m_from;
     QPoint m_to;
+};
+
+// An icon drawn from one vector drawing at whatever size is asked for, when it is asked for.
+class DrawingIconEngine : public QIconEngine
+{
+public:
+    explicit DrawingIconEngine(const QString &resource);
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override;
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
+    QIconEngine *clone() const override;
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
+
+private:
+    QString m_resource;
+    QSvgRenderer m_drawing;
 };
 
 // A vector drawing, stretched onto the widget.

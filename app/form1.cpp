@@ -16,9 +16,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QTimer>
 
 namespace {
@@ -30,21 +28,6 @@ constexpr ColorValue kGreen = rgbValue(0, 192, 0);
 const char *const kCallouts[] = {"Label25", "Label26", "Label27", "Label28", "Label29",
                                  "Line10",  "Line11",  "Line12",  "Line13",  "Line14"};
 
-QIcon drawnIcon()
-{
-    QSvgRenderer drawing(QStringLiteral(":/icon.svg"));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        drawing.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
 } // namespace
 
 Form1::Form1(const Settings::Location &settings, QWidget *parent)
@@ -55,7 +38,7 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(Design::kCaption));
-    setWindowIcon(drawnIcon());
+    setWindowIcon(QIcon(new DrawingIconEngine(QStringLiteral(":/icon.svg"))));
     setFont(designFont(Font::Body));
     buildMenus();
 

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+// What the started programs tell the harness: the monotonic time at which the window was
+// first shown, then they close it at once.
+#pragma once
+
+#include <cstdio>
+#include <ctime>
+#include <QTimer>
+#include <QWidget>
+
+inline long long monotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+}
+
+// Shows the window; once the event loop has painted it, reports and closes it.
+inline void showReportAndClose(QWidget *window)
+{
+    window->show();
+    QTimer::singleShot(0, window, [window] {
+        std::printf("shown %lld\n", monotonicNanoseconds());
+        std::fflush(stdout);
+        window->close();
+    });
+}
