@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/controls.h"
 
+#include <algorithm>
 #include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,9 +20,11 @@ void AutoLabel::setCaption(const QString &caption)
 
 void AutoLabel::fit()
 {
-    // The caption's advance is all a one-line label needs, and far cheaper than sizeHint().
+    // A one-line caption needs its advance, or its ink where an italic glyph leans further;
+    // measuring just that is far cheaper than sizeHint(), which lays the text out.
     const QFontMetrics metrics = fontMetrics();
-    resize(text().isEmpty() ? m_emptyWidth : metrics.horizontalAdvance(text()), metrics.height());
+    const int width = std::max(metrics.horizontalAdvance(text()), metrics.boundingRect(text()).right() + 1);
+    resize(text().isEmpty() ? m_emptyWidth : width, metrics.height());
 }
 
 void AutoLabel::mousePressEvent(QMouseEvent *event)

@@ -94,7 +94,8 @@ void Form1::buildMenus()
         item->setCheckable(spec.checkable);
     }
 
-    // "Save Theme on Exit" needs no handler of its own: a checkable item flips its mark.
+    // "Save Theme on Exit" is a checkable item: picking it flips its mark, which is all that
+    // save_Click does for callers in code. Wiring both would flip it twice.
     const std::pair<const char *, void (Form1::*)()> handlers[] = {
         {"computenow", &Form1::computenow_Click},
         {"ext", &Form1::ext_Click},
@@ -215,7 +216,7 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::save_Click()
 {
-    action("save")->toggle();
+    action("save")->toggle(); // only the mark; the file is written at exit
 }
 
 void Form1::ext_Click()

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/form1.h"
-#include "app/termination.h"
+#include "app/systemclose.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(APP_VERSION_TEXT));
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
     Form1 form;
-    closeOnTerminationSignals(&form);
+    closeWhenTheSystemAsks(&form);
     form.show();
     return QApplication::exec();
 }

@@ -16,6 +16,7 @@ private slots:
     void windowsIconHoldsTheFourteenImages();
     void screenReadersFindEveryControlByName();
     void theVerdictIsAnnounced();
+    void keyboardAloneComputesAConversionAndTheRatio();
 };
 
 namespace {
@@ -152,6 +153,35 @@ void DesktopTest::theVerdictIsAnnounced()
     QCOMPARE(events.size(), 1);
     QCOMPARE(events.first()->object(), t.find("Label1"));
     qDeleteAll(events);
+}
+
+void DesktopTest::keyboardAloneComputesAConversionAndTheRatio()
+{
+    FormUnderTest t;
+    QVERIFY(t.showAndActivate());
+    const auto press = [](int key) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)); };
+    const auto type = [](const char *text) { QTest::keyClicks(QApplication::focusWidget(), QLatin1String(text)); };
+    press(Qt::Key_Space); // Animate, where the focus starts
+    QVERIFY(t.find<QCheckBox>("Check1")->isChecked());
+    press(Qt::Key_Space);
+    press(Qt::Key_Tab); // Convert
+    press(Qt::Key_Tab); // millimetres
+    type("25.4");
+    press(Qt::Key_Backtab);
+    press(Qt::Key_Space);
+    QCOMPARE(t.text("Text1"), QStringLiteral("1"));
+
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab); // Combo4
+    for (const char *value : {"73", "Standard", "363", "6.03"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        type(value);
+        press(Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), t.find("Command1"));
+    press(Qt::Key_Space);
+    QCOMPARE(t.text("Text9"), QStringLiteral("2.6584 : 1"));
 }
 
 QTEST_MAIN(DesktopTest)

@@ -102,8 +102,9 @@ void FaultsTest::anUnwritableFolderKeepsTheOldFileAndEndsWithStatusZero()
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
     process.setProcessEnvironment(env);
     if (geteuid() == 0)
-        process.start(dropPrivileges, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                       QStringLiteral("--clear-groups"), program});
+        process.start(dropPrivileges,
+                      {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                       QStringLiteral("--clear-groups"), program});
     else
         process.start(program);
     QVERIFY(process.waitForStarted());

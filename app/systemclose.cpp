@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/termination.h"
+#include "app/systemclose.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 
 #ifdef Q_OS_UNIX
@@ -18,9 +19,8 @@ void forwardSignal(int)
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
 }
-} // namespace
 
-void closeOnTerminationSignals(QWidget *window)
+void closeOnSignals(QWidget *window)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return;
@@ -37,7 +37,13 @@ void closeOnTerminationSignals(QWidget *window)
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }
-#else
-void closeOnTerminationSignals(QWidget *)
-{ }
+} // namespace
 #endif
+
+void closeWhenTheSystemAsks(QWidget *window)
+{
+    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, window, &QWidget::close);
+#ifdef Q_OS_UNIX
+    closeOnSignals(window);
+#endif
+}

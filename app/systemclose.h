@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QWidget;
+
+// Closes the window the normal way, so that it saves its settings, when the system asks the
+// program to end: the desktop session ending, Ctrl+C in a terminal, or SIGTERM.
+void closeWhenTheSystemAsks(QWidget *window);
