@@ -429,21 +429,21 @@ void Form1::Check1_Click()
 
 void Form1::Timer1_Timer()
 {
-    if (const auto left = m_stroke.leftward().left) {
-        placePiston(*left);
-    } else {
-        m_timer1->stop();
-        m_timer2->start();
-    }
+    stepPiston(m_stroke.leftward(), m_timer1, m_timer2);
 }
 
 void Form1::Timer2_Timer()
 {
-    if (const auto left = m_stroke.rightward().left) {
-        placePiston(*left);
+    stepPiston(m_stroke.rightward(), m_timer2, m_timer1);
+}
+
+void Form1::stepPiston(PistonStroke::Tick tick, QTimer *stroke, QTimer *nextStroke)
+{
+    if (tick.left) {
+        placePiston(*tick.left);
     } else {
-        m_timer2->stop();
-        m_timer1->start();
+        stroke->stop();
+        nextStroke->start();
     }
 }
 

@@ -73,6 +73,7 @@ private:
     void setLayoutWidths(int outerWidth, int frameWidth);
 
     void applyTheme(Theme theme);
+    void stepPiston(PistonStroke::Tick tick, QTimer *stroke, QTimer *nextStroke);
     void placePiston(int left);
 
     QAction *action(const char *name) const;
