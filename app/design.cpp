@@ -163,15 +163,15 @@ QFont designFont(Font font)
 
 namespace {
 
-QWidget *createWidget(const ControlSpec &spec, QWidget *parent)
+QWidget *createWidget(const ControlSpec &row, QWidget *parent)
 {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
     case Kind::Label:
     case Kind::TransparentLabel: {
-        auto *label = new AutoLabel(QString(), Twips::toPixels(spec.width), parent);
-        label->setAutoFillBackground(spec.kind == Kind::Label);
-        label->setFont(designFont(spec.font));
+        auto *label = new AutoLabel(QString(), Twips::toPixels(row.width), parent);
+        label->setAutoFillBackground(row.kind == Kind::Label);
+        label->setFont(designFont(row.font));
         label->setCaption(text);
         return label;
     }
@@ -179,7 +179,7 @@ QWidget *createWidget(const ControlSpec &spec, QWidget *parent)
     case Kind::ResultBox: {
         auto *box = new QLineEdit(text, parent);
         box->setAlignment(Qt::AlignCenter);
-        box->setReadOnly(spec.kind == Kind::ResultBox);
+        box->setReadOnly(row.kind == Kind::ResultBox);
         box->setBackgroundRole(QPalette::Base);
         box->setForegroundRole(QPalette::Text);
         return box;
@@ -239,31 +239,31 @@ ColorValue kindFore(Kind kind)
 
 } // namespace
 
-QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+QWidget *createControl(const ControlSpec &row, QWidget *parent)
 {
-    QWidget *widget = createWidget(spec, parent);
-    widget->setObjectName(QString::fromLatin1(spec.name));
+    QWidget *widget = createWidget(row, parent);
+    widget->setObjectName(QString::fromLatin1(row.name));
     if (qobject_cast<AutoLabel *>(widget)) {
-        widget->move(Twips::point(spec.left, spec.top)); // its size follows the caption
+        widget->move(Twips::point(row.left, row.top)); // its size follows the caption
     } else {
-        widget->setFont(designFont(spec.font));
-        widget->setGeometry(Twips::rect(spec.left, spec.top, spec.width, spec.height));
+        widget->setFont(designFont(row.font));
+        widget->setGeometry(Twips::rect(row.left, row.top, row.width, row.height));
     }
-    if (spec.toolTip)
-        widget->setToolTip(QString::fromUtf8(spec.toolTip));
-    if (spec.kind != Kind::Picture) {
-        setColor(widget, ColorProperty::Back, spec.back == kKindColor ? kindBack(spec.kind) : spec.back);
-        setColor(widget, ColorProperty::Fore, spec.fore == kKindColor ? kindFore(spec.kind) : spec.fore);
+    if (row.toolTip)
+        widget->setToolTip(QString::fromUtf8(row.toolTip));
+    if (row.kind != Kind::Picture) {
+        setColor(widget, ColorProperty::Back, row.back == kKindColor ? kindBack(row.kind) : row.back);
+        setColor(widget, ColorProperty::Fore, row.fore == kKindColor ? kindFore(row.kind) : row.fore);
     }
-    if (spec.tab == 0 && spec.kind != Kind::PanelText)
+    if (row.tab == 0 && row.kind != Kind::PanelText)
         widget->setFocusPolicy(Qt::NoFocus);
     return widget;
 }
 
-QWidget *createLine(const LineSpec &spec, ColorValue color, QWidget *parent)
+QWidget *createLine(const LineSpec &row, ColorValue color, QWidget *parent)
 {
-    auto *line = new LineWidget(Twips::point(spec.x1, spec.y1), Twips::point(spec.x2, spec.y2), parent);
-    line->setObjectName(QString::fromLatin1(spec.name));
+    auto *line = new LineWidget(Twips::point(row.x1, row.y1), Twips::point(row.x2, row.y2), parent);
+    line->setObjectName(QString::fromLatin1(row.name));
     setColor(line, ColorProperty::Border, color);
     return line;
 }

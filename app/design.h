@@ -57,8 +57,8 @@ struct ListSpec {
 QFont designFont(Font font);
 
 // Creates the control and gives it its name, geometry, font, caption, colours and tool tip.
-QWidget *createControl(const ControlSpec &spec, QWidget *parent);
-QWidget *createLine(const LineSpec &spec, ColorValue color, QWidget *parent);
+QWidget *createControl(const ControlSpec &row, QWidget *parent);
+QWidget *createLine(const LineSpec &row, ColorValue color, QWidget *parent);
 
 namespace Design {
 // The window: client area, the outer widths of the two layouts and the calculator panel.

@@ -78,12 +78,12 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
 void Form1::buildMenus()
 {
     QHash<QString, QMenu *> menus;
-    for (const MenuSpec &spec : Design::kMenus) {
-        const QString name = QString::fromLatin1(spec.name);
-        const QString caption = QString::fromUtf8(spec.caption);
+    for (const MenuSpec &row : Design::kMenus) {
+        const QString name = QString::fromLatin1(row.name);
+        const QString caption = QString::fromUtf8(row.caption);
         QAction *item = nullptr;
-        if (spec.menu) {
-            item = menus.value(QString::fromLatin1(spec.menu))->addAction(caption);
+        if (row.menu) {
+            item = menus.value(QString::fromLatin1(row.menu))->addAction(caption);
         } else {
             QMenu *menu = menuBar()->addMenu(caption);
             menu->setObjectName(name + QLatin1String("Menu"));
@@ -91,7 +91,7 @@ void Form1::buildMenus()
             item = menu->menuAction();
         }
         item->setObjectName(name);
-        item->setCheckable(spec.checkable);
+        item->setCheckable(row.checkable);
     }
 
     // "Save Theme on Exit" is a checkable item: picking it flips its mark, which is all that
@@ -114,16 +114,16 @@ void Form1::buildMenus()
 void Form1::buildCalculator(QWidget *frame1)
 {
     // Creation order is stacking order: pictures, then lines and labels, then the inputs.
-    for (const ControlSpec &spec : Design::kPictures)
-        createControl(spec, frame1);
-    for (const LineSpec &spec : Design::kLines)
-        createLine(spec, SystemColor::WindowText, frame1);
-    for (const ControlSpec &spec : Design::kLabels)
-        createControl(spec, frame1);
+    for (const ControlSpec &row : Design::kPictures)
+        createControl(row, frame1);
+    for (const LineSpec &row : Design::kLines)
+        createLine(row, SystemColor::WindowText, frame1);
+    for (const ControlSpec &row : Design::kLabels)
+        createControl(row, frame1);
 
     QMap<int, QWidget *> tabOrder;
-    for (const ControlSpec &spec : Design::kInputs)
-        tabOrder.insert(spec.tab, createControl(spec, frame1));
+    for (const ControlSpec &row : Design::kInputs)
+        tabOrder.insert(row.tab, createControl(row, frame1));
     QWidget *previous = nullptr;
     for (QWidget *widget : std::as_const(tabOrder)) {
         if (previous)

@@ -96,14 +96,14 @@ QFrame *build(const PanelSpec &panel, QWidget *frame1)
     frame->hide();
 
     // The drawing and its dimension lines first, so that the letters A and B lie above them.
-    for (const ControlSpec &spec : panel.controls)
-        if (spec.kind == Kind::Picture)
-            createControl(spec, frame);
+    for (const ControlSpec &row : panel.controls)
+        if (row.kind == Kind::Picture)
+            createControl(row, frame);
     for (const LineSpec &line : panel.lines)
         createLine(line, SystemColor::WindowText, frame);
-    for (const ControlSpec &spec : panel.controls)
-        if (spec.kind != Kind::Picture)
-            createControl(spec, frame);
+    for (const ControlSpec &row : panel.controls)
+        if (row.kind != Kind::Picture)
+            createControl(row, frame);
     return frame;
 }
 
