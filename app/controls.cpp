@@ -7,10 +7,8 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-AutoLabel::AutoLabel(const QString &caption, int emptyWidth, QWidget *parent) : QLabel(parent), m_emptyWidth(emptyWidth)
-{
-    setCaption(caption);
-}
+AutoLabel::AutoLabel(int emptyWidth, QWidget *parent) : QLabel(parent), m_emptyWidth(emptyWidth)
+{ }
 
 void AutoLabel::setCaption(const QString &caption)
 {

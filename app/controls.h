@@ -14,7 +14,7 @@ class AutoLabel : public QLabel
 {
     Q_OBJECT
 public:
-    AutoLabel(const QString &caption, int emptyWidth, QWidget *parent);
+    AutoLabel(int emptyWidth, QWidget *parent);
     void setCaption(const QString &caption);
 
 signals:

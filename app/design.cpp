@@ -169,10 +169,8 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
     switch (row.kind) {
     case Kind::Label:
     case Kind::TransparentLabel: {
-        auto *label = new AutoLabel(QString(), Twips::toPixels(row.width), parent);
+        auto *label = new AutoLabel(Twips::toPixels(row.width), parent);
         label->setAutoFillBackground(row.kind == Kind::Label);
-        label->setFont(designFont(row.font));
-        label->setCaption(text);
         return label;
     }
     case Kind::TextBox:
@@ -180,8 +178,6 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
         auto *box = new QLineEdit(text, parent);
         box->setAlignment(Qt::AlignCenter);
         box->setReadOnly(row.kind == Kind::ResultBox);
-        box->setBackgroundRole(QPalette::Base);
-        box->setForegroundRole(QPalette::Text);
         return box;
     }
     case Kind::PanelText: {
@@ -191,8 +187,6 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
         box->setFocusPolicy(Qt::ClickFocus);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setBackgroundRole(QPalette::Base);
-        box->setForegroundRole(QPalette::Text);
         box->document()->setDocumentMargin(0); // the help texts are broken by hand to fit the box
         return box;
     }
@@ -201,8 +195,6 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert); // Enter must not add the typed text to the list
         combo->setCompleter(nullptr);
-        combo->setBackgroundRole(QPalette::Base);
-        combo->setForegroundRole(QPalette::Text);
         combo->setEditText(text);
         return combo;
     }
@@ -243,14 +235,19 @@ QWidget *createControl(const ControlSpec &row, QWidget *parent)
 {
     QWidget *widget = createWidget(row, parent);
     widget->setObjectName(QString::fromLatin1(row.name));
-    if (qobject_cast<AutoLabel *>(widget)) {
-        widget->move(Twips::point(row.left, row.top)); // its size follows the caption
+    widget->setFont(designFont(row.font));
+    if (auto *label = qobject_cast<AutoLabel *>(widget)) {
+        label->setCaption(QString::fromUtf8(row.text)); // its size follows the caption
+        label->move(Twips::point(row.left, row.top));
     } else {
-        widget->setFont(designFont(row.font));
         widget->setGeometry(Twips::rect(row.left, row.top, row.width, row.height));
     }
     if (row.toolTip)
         widget->setToolTip(QString::fromUtf8(row.toolTip));
+    if (kindBack(row.kind) == SystemColor::WindowBackground) { // boxes: a field with lettering
+        widget->setBackgroundRole(QPalette::Base);
+        widget->setForegroundRole(QPalette::Text);
+    }
     if (row.kind != Kind::Picture) {
         setColor(widget, ColorProperty::Back, row.back == kKindColor ? kindBack(row.kind) : row.back);
         setColor(widget, ColorProperty::Fore, row.fore == kKindColor ? kindFore(row.kind) : row.fore);
