@@ -3,6 +3,8 @@
 // launch to first shown, launch to exit, peak resident memory; then the animation's CPU
 // cost and cycle length, and ComputeRatio and the converter per second.
 // Runs on whatever Qt platform the environment names (offscreen, or an X display).
+#include "clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -23,13 +25,6 @@ struct Run {
     double exitMs = 0;
     double peakMiB = 0;
 };
-
-long long monotonicNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
-}
 
 // Runs a program, returns what it printed and fills the run's figures.
 std::string start(const std::vector<std::string> &command, Run *run = nullptr)

@@ -3,17 +3,11 @@
 // first shown, then they close it at once.
 #pragma once
 
+#include "clock.h"
+
 #include <cstdio>
-#include <ctime>
 #include <QTimer>
 #include <QWidget>
-
-inline long long monotonicNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
-}
 
 // Shows the window; once the event loop has painted it, reports and closes it.
 inline void showReportAndClose(QWidget *window)

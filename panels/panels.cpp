@@ -74,10 +74,10 @@ const ControlSpec kFrame5[] = {
 };
 
 const PanelSpec kPanelTable[] = {
-    {"Frame2", 90, "close2", kFrame2, {}},
-    {"Frame3", 105, "close3", kFrame3, kFrame3Lines},
-    {"Frame4", 105, "close4", kFrame4, {}},
-    {"Frame5", 105, "close5", kFrame5, {}},
+    {"Frame2", 90, kFrame2, {}},
+    {"Frame3", 105, kFrame3, kFrame3Lines},
+    {"Frame4", 105, kFrame4, {}},
+    {"Frame5", 105, kFrame5, {}},
 };
 // clang-format on
 

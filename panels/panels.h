@@ -11,7 +11,6 @@ class QFrame;
 struct PanelSpec {
     const char *frame;
     int top;
-    const char *close;
     std::span<const ControlSpec> controls;
     std::span<const LineSpec> lines;
 };

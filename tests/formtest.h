@@ -51,6 +51,14 @@ struct FormUnderTest {
         else
             find<QLineEdit>(name)->setText(text);
     }
+    // The typical measurements: a 6.03 mm bore, a standard cylinder of type '0'.
+    void enterMeasurements(const QString &barrelLength = QStringLiteral("363")) const
+    {
+        setText("Combo1", QStringLiteral("6.03"));
+        setText("Combo2", barrelLength);
+        setText("Combo3", QStringLiteral("Standard"));
+        setText("Combo4", QStringLiteral("Type '0'"));
+    }
     void click(const char *name) const { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
     bool showAndActivate() const
     {

@@ -143,10 +143,7 @@ void DesktopTest::theVerdictIsAnnounced()
         QSKIP("this platform has no accessibility bridge to activate");
     }
     FormUnderTest t;
-    t.setText("Combo1", QStringLiteral("6.03"));
-    t.setText("Combo2", QStringLiteral("363"));
-    t.setText("Combo3", QStringLiteral("Standard"));
-    t.setText("Combo4", QStringLiteral("Type '0'"));
+    t.enterMeasurements();
     t.form->Command1_Click();
     QAccessible::installUpdateHandler(previous);
     seenEvents = nullptr;

@@ -32,10 +32,7 @@ void FaultsTest::aHugePasteGetsTheMessageAndLosesNothing()
     QFETCH(QByteArray, button);
     FormUnderTest t;
     QVERIFY(t.showAndActivate());
-    t.setText("Combo1", QStringLiteral("6.03"));
-    t.setText("Combo2", QStringLiteral("363"));
-    t.setText("Combo3", QStringLiteral("Standard"));
-    t.setText("Combo4", QStringLiteral("Type '0'"));
+    t.enterMeasurements();
     t.form->Command1_Click();
     t.setText("Text2", QStringLiteral("25.4"));
     QWidget *target = t.find(box.constData());

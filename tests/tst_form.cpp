@@ -188,10 +188,7 @@ void FormTest::computeNowGivesTheSameResultAsTheButton()
 {
     FormUnderTest button, menu;
     for (FormUnderTest *t : {&button, &menu}) {
-        t->setText("Combo1", QStringLiteral("6.03"));
-        t->setText("Combo2", QStringLiteral("363"));
-        t->setText("Combo3", QStringLiteral("Standard"));
-        t->setText("Combo4", QStringLiteral("Type '0'"));
+        t->enterMeasurements();
     }
     button.click("Command1");
     menu.action("computenow")->trigger();
@@ -213,10 +210,7 @@ void FormTest::badInputShowsTheMessageAndKeepsEarlierResults()
     for (const char *box : {"Text5", "Text6", "Text7", "Text8", "Text9"})
         QVERIFY(t.text(box).isEmpty());
 
-    t.setText("Combo1", QStringLiteral("6.03"));
-    t.setText("Combo2", QStringLiteral("363"));
-    t.setText("Combo3", QStringLiteral("Standard"));
-    t.setText("Combo4", QStringLiteral("Type '0'"));
+    t.enterMeasurements();
     t.click("Command1");
     const QColor green = t.find("Text9")->palette().color(QPalette::Base);
 
@@ -278,10 +272,7 @@ void FormTest::labelsSizeToTheirCaptionsAndGrowToTheRight()
     auto *label = t.find<QLabel>("Label1");
     QCOMPARE(label->pos(), QPoint(px(3330), px(5790)));
     QCOMPARE(label->width(), px(75));
-    t.setText("Combo1", QStringLiteral("6.03"));
-    t.setText("Combo2", QStringLiteral("110"));
-    t.setText("Combo3", QStringLiteral("Standard"));
-    t.setText("Combo4", QStringLiteral("Type '0'"));
+    t.enterMeasurements(QStringLiteral("110"));
     t.form->Command1_Click();
     QCOMPARE(label->pos(), QPoint(px(3330), px(5790)));
     const int advance = label->fontMetrics().horizontalAdvance(QStringLiteral("Over Ratio"));

@@ -117,10 +117,7 @@ void ThemesTest::verdictColoursAndThePanelsAreLeftAlone()
     t.form->sky_Click();
     QCOMPARE(backOf(t, "Text9"), base); // before any computation: its design colour
 
-    t.setText("Combo1", QStringLiteral("6.03"));
-    t.setText("Combo2", QStringLiteral("363"));
-    t.setText("Combo3", QStringLiteral("Standard"));
-    t.setText("Combo4", QStringLiteral("Type '0'"));
+    t.enterMeasurements();
     t.form->Command1_Click();
     t.form->how2use_Click();
     t.form->earth_Click();
