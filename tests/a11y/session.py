@@ -5,10 +5,10 @@ bus, the program with its accessibility bridge on and, where asked, a screen rea
 Run inside dbus-run-session. Every wait is bounded; whatever cannot start fails the test."""
 
 import os
-import shutil
-import subprocess
 import pty
 import re
+import shutil
+import subprocess
 import tempfile
 import threading
 import time
@@ -108,6 +108,9 @@ class Session:
         return None
 
     def _start_screen_reader(self):
+        # It declines to start beside another instance of the same user.
+        if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL).returncode == 0:
+            raise AssertionError("another screen reader runs for this user")
         prefs = os.path.join(self.dir.name, "orca")
         os.makedirs(prefs)
         # The debug log stands in for speech. Orca flushes it only when it is a terminal.
