@@ -18,7 +18,7 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
-TIMEOUT = 20.0
+TIMEOUT = 30.0
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)' ?(\{.*)?$")
 
 
