@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/accessibility.h"
 
-#include <QAccessible>
+#include <algorithm>
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QWidget>
+#include <QMenu>
 
 namespace {
 
@@ -31,29 +35,233 @@ constexpr Description kDescriptions[] = {
     {"Text8", "cylinder volume", "Cubic millimetres"},
     {"Command1", "Compute", "Computes the cylinder-to-barrel ratio"},
     {"Text9", "Cylinder-to-Barrel Ratio", "Under ratio below 1.5, over ratio above 3"},
-    {"Label1", "verdict", ""},
+};
+
+// The label beside or above a field that tells what it holds or its unit. A heading over two
+// fields labels the upper one.
+constexpr std::pair<const char *, const char *> kLabelled[] = {
+    {"Label15", "Text1"}, {"Label17", "Text1"}, {"Label16", "Text2"},
+    {"Label2", "Combo1"}, {"Label4", "Combo1"}, {"Label5", "Combo2"},
+    {"Label3", "Combo3"}, {"Label6", "Combo3"}, {"Label7", "Combo4"},
+    {"Label8", "Text5"},  {"Label11", "Text5"}, {"Label13", "Text6"},
+    {"Label9", "Text7"},  {"Label12", "Text7"}, {"Label14", "Text8"},
+    {"Label10", "Text9"},
+};
+
+// The help texts are named after their headings.
+constexpr std::pair<const char *, const char *> kHeadings[] = {
+    {"Label19", "Text3"}, {"Label20", "Text4"}, {"Label22", "Text11"},
+    {"Label21", "Text10"}, {"Label32", "Text12"}, {"Label30", "Text13"},
 };
 // clang-format on
 
+constexpr const char *kVerdict = "Label1";
+constexpr const char *kThemeItems[] = {"default", "sky", "earth"}; // one of three, as radio buttons are
+
+// Qt names an editable combo box after its text on Linux, and the combo box, not its edit
+// field, takes the focus. This one keeps the name it was given and offers its text as value
+// and text.
+class ComboAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit ComboAccessible(QComboBox *combo) : QAccessibleWidget(combo, QAccessible::ComboBox) { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text type) const override
+    {
+        return type == QAccessible::Value ? combo()->currentText() : QAccessibleWidget::text(type);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = true;
+        state.expandable = true;
+        state.expanded = combo()->view()->isVisible();
+        return state;
+    }
+    int childCount() const override { return 2; }
+    QAccessibleInterface *child(int index) const override
+    {
+        QWidget *children[] = {combo()->view(), combo()->lineEdit()};
+        return index == 0 || index == 1 ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child->object() == combo()->view())
+            return 0;
+        return child->object() == combo()->lineEdit() ? 1 : -1;
+    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
+    void doAction(const QString &action) override
+    {
+        if (action == showMenuAction())
+            combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+    // The text is the edit field's.
+    void selection(int index, int *start, int *end) const override { edit()->selection(index, start, end); }
+    int selectionCount() const override { return edit()->selectionCount(); }
+    void addSelection(int start, int end) override { edit()->addSelection(start, end); }
+    void removeSelection(int index) override { edit()->removeSelection(index); }
+    void setSelection(int index, int start, int end) override { edit()->setSelection(index, start, end); }
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    QString text(int start, int end) const override { return edit()->text(start, end); }
+    int characterCount() const override { return edit()->characterCount(); }
+    QRect characterRect(int offset) const override { return edit()->characterRect(offset); }
+    int offsetAtPoint(const QPoint &point) const override { return edit()->offsetAtPoint(point); }
+    void scrollToSubstring(int start, int end) override { edit()->scrollToSubstring(start, end); }
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        return edit()->attributes(offset, start, end);
+    }
+
+private:
+    QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
+    QAccessibleTextInterface *edit() const
+    {
+        return QAccessible::queryAccessibleInterface(combo()->lineEdit())->textInterface();
+    }
+};
+
+// The verdict is a notification that shows anew with each result; it reads as its caption.
+class VerdictAccessible : public QAccessibleWidget
+{
+public:
+    explicit VerdictAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::Notification) { }
+    QString text(QAccessible::Text type) const override
+    {
+        return type == QAccessible::Name ? static_cast<QLabel *>(widget())->text() : QAccessibleWidget::text(type);
+    }
+};
+
+// A menu item with a check mark, which Qt's own menu items expose as a plain item: the theme
+// items as one of a group of radio buttons, the others as check boxes.
+class CheckItemAccessible : public QAccessibleObject, public QAccessibleActionInterface
+{
+public:
+    CheckItemAccessible(QAction *action, QMenu *menu) : QAccessibleObject(action), m_action(action), m_menu(menu) { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            m_action->trigger();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+    QWindow *window() const override { return m_menu->windowHandle(); }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_menu); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessible::Role role() const override
+    {
+        const QString name = m_action->objectName();
+        const bool radio = std::any_of(std::begin(kThemeItems), std::end(kThemeItems),
+                                       [&name](const char *item) { return name == QLatin1String(item); });
+        return radio ? QAccessible::RadioButton : QAccessible::CheckBox;
+    }
+    QString text(QAccessible::Text type) const override
+    {
+        return type == QAccessible::Name ? m_action->text() : QString();
+    }
+    QRect rect() const override
+    {
+        const QRect item = m_menu->actionGeometry(m_action);
+        return QRect(m_menu->mapToGlobal(item.topLeft()), item.size());
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.checkable = true;
+        state.checked = m_action->isChecked();
+        state.focusable = true;
+        state.focused = m_menu->isVisible() && m_menu->activeAction() == m_action;
+        state.invisible = !m_menu->isVisible();
+        state.disabled = !m_action->isEnabled();
+        return state;
+    }
+
+private:
+    QAction *m_action;
+    QMenu *m_menu;
+};
+
+QAccessibleInterface *createInterface(const QString &, QObject *object)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(object); combo && combo->isEditable())
+        return new ComboAccessible(combo);
+    if (auto *label = qobject_cast<QLabel *>(object); label && label->objectName() == QLatin1String(kVerdict))
+        return new VerdictAccessible(label);
+    if (auto *action = qobject_cast<QAction *>(object); action && action->isCheckable()) {
+        const QList<QObject *> menus = action->associatedObjects();
+        for (QObject *menu : menus)
+            if (auto *owner = qobject_cast<QMenu *>(menu))
+                return new CheckItemAccessible(action, owner);
+    }
+    return nullptr;
+}
+
 } // namespace
+
+void installAccessibleInterfaces()
+{
+    QAccessible::installFactory(createInterface);
+}
 
 void describeControls(QWidget *form)
 {
+    const auto control = [form](const char *name) { return form->findChild<QWidget *>(QLatin1String(name)); };
     for (const Description &entry : kDescriptions) {
-        auto *control = form->findChild<QWidget *>(QLatin1String(entry.control));
-        QList<QWidget *> described = {control};
-        // Some screen readers take a combo box's name from its text; its edit field has the focus.
-        if (auto *combo = qobject_cast<QComboBox *>(control))
+        QWidget *widget = control(entry.control);
+        QList<QWidget *> described = {widget};
+        if (auto *combo = qobject_cast<QComboBox *>(widget))
             described.append(combo->lineEdit());
-        for (QWidget *widget : described) {
-            widget->setAccessibleName(QString::fromUtf8(entry.name));
-            widget->setAccessibleDescription(QString::fromUtf8(entry.description));
+        for (QWidget *each : described) {
+            each->setAccessibleName(QString::fromUtf8(entry.name));
+            each->setAccessibleDescription(QString::fromUtf8(entry.description));
         }
+    }
+    // A label without an ampersand in its caption gets no shortcut from its buddy.
+    for (const auto &[label, field] : kLabelled)
+        static_cast<QLabel *>(control(label))->setBuddy(control(field));
+    for (const auto &[heading, text] : kHeadings) {
+        auto *label = static_cast<QLabel *>(control(heading));
+        label->setBuddy(control(text));
+        QString name = label->text();
+        if (name.endsWith(QLatin1Char(':')))
+            name.chop(1);
+        control(text)->setAccessibleName(name);
+    }
+    const QList<QAction *> actions = form->findChildren<QAction *>();
+    for (QAction *action : actions) {
+        if (!action->isCheckable())
+            continue;
+        QObject::connect(action, &QAction::toggled, action, [action] {
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(action, changed);
+            QAccessible::updateAccessibility(&event);
+        });
     }
 }
 
 void announce(QWidget *verdict)
 {
-    QAccessibleEvent event(verdict, QAccessible::Alert);
-    QAccessible::updateAccessibility(&event);
+    QAccessibleEvent renamed(verdict, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    QAccessibleEvent shown(verdict, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -36,6 +37,7 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
                       | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_settings(settings)
 {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(Design::kCaption));
     setWindowIcon(QIcon(new DrawingIconEngine(QStringLiteral(":/icon.svg"))));
@@ -66,6 +68,14 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     };
     for (const auto &[name, handler] : closeHandlers)
         connect(control<AutoLabel>(QLatin1String(name)), &AutoLabel::clicked, this, handler);
+    // Escape closes the open panel, whose close label the keyboard cannot reach.
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escape->setEnabled(false);
+    connect(m_escape, &QShortcut::activated, this, [this] {
+        for (const PanelSpec &panel : Panels::kPanels)
+            if (!control(QLatin1String(panel.frame))->isHidden())
+                closePanel(panel.frame);
+    });
 
     setFixedSize(Twips::toPixels(Design::kCreatedClientWidth),
                  menuBar()->sizeHint().height() + Twips::toPixels(Design::kClientHeight));
@@ -326,12 +336,14 @@ void Form1::openPanel(const char *frame)
             control(QLatin1String(panel.frame))->hide();
     setLayoutWidths(Design::kWideOuterWidth, Design::kWideFrameWidth);
     control(QLatin1String(frame))->show();
+    m_escape->setEnabled(true);
 }
 
 void Form1::closePanel(const char *frame)
 {
     control(QLatin1String(frame))->hide();
     setLayoutWidths(Design::kNarrowOuterWidth, Design::kNarrowFrameWidth);
+    m_escape->setEnabled(false);
 }
 
 void Form1::setLayoutWidths(int outerWidth, int frameWidth)

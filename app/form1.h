@@ -13,6 +13,7 @@ class QAction;
 class QCheckBox;
 class QFrame;
 class QLineEdit;
+class QShortcut;
 class QTimer;
 
 // The one window: the calculator panel Frame1 with its converter, the four help panels
@@ -89,5 +90,6 @@ private:
     QWidget *m_image3 = nullptr;
     QTimer *m_timer1 = nullptr;
     QTimer *m_timer2 = nullptr;
+    QShortcut *m_escape = nullptr;
     QList<QWidget *> m_callouts; // the diagram's captions and their lines, hidden while animating
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "formtest.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QProcess>
@@ -14,8 +13,6 @@ private slots:
     void desktopEntryAndMetainfoValidate();
     void installPutsEverythingWhereDesktopsLook();
     void windowsIconHoldsTheFourteenImages();
-    void screenReadersFindEveryControlByName();
-    void theVerdictIsAnnounced();
     void keyboardAloneComputesAConversionAndTheRatio();
 };
 
@@ -36,14 +33,6 @@ int run(const QString &program, const QStringList &arguments, QByteArray *output
 QString packagingFile(const char *suffix)
 {
     return QStringLiteral(SOURCE_DIR "/packaging/" APP_ID) + QLatin1String(suffix);
-}
-
-QList<QAccessibleEvent *> *seenEvents = nullptr;
-
-void recordEvent(QAccessibleEvent *event)
-{
-    if (seenEvents && event->type() == QAccessible::Alert)
-        seenEvents->append(new QAccessibleEvent(event->object(), event->type()));
 }
 
 } // namespace
@@ -103,53 +92,6 @@ void DesktopTest::windowsIconHoldsTheFourteenImages()
     const QList<std::pair<int, int>> expected = {{48, 4}, {32, 4},   {24, 4},  {16, 4},  {48, 8},  {32, 8},  {24, 8},
                                                  {16, 8}, {128, 32}, {64, 32}, {48, 32}, {32, 32}, {24, 32}, {16, 32}};
     QCOMPARE(images, expected);
-}
-
-void DesktopTest::screenReadersFindEveryControlByName()
-{
-    FormUnderTest t;
-    const std::pair<const char *, const char *> names[] = {
-        {"Combo1", "inner barrel diameter"},
-        {"Combo2", "barrel length"},
-        {"Text8", "cylinder volume"},
-        {"Text5", "inner barrel area"},
-        {"Check2", "Sorbo pad"},
-        {"Command1", "Compute"},
-        {"Text1", "inches"},
-        {"Check1", "Animate"},
-    };
-    for (const auto &[control, name] : names) {
-        QWidget *widget = t.find(control);
-        if (auto *combo = qobject_cast<QComboBox *>(widget))
-            widget = combo->lineEdit(); // where the focus goes, and what is announced
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-        QVERIFY(accessible);
-        QCOMPARE(accessible->text(QAccessible::Name), QLatin1String(name));
-        QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
-    }
-    for (const char *control : {"Check1", "Command2", "Text2", "Text1", "Combo4", "Combo3", "Combo2", "Combo1",
-                                "Command1", "Text9", "Text8", "Text7", "Text6", "Text5", "Check2"})
-        QVERIFY2(!t.find(control)->accessibleName().isEmpty(), control);
-}
-
-void DesktopTest::theVerdictIsAnnounced()
-{
-    QList<QAccessibleEvent *> events;
-    seenEvents = &events;
-    const auto previous = QAccessible::installUpdateHandler(recordEvent);
-    QAccessible::setActive(true);
-    if (!QAccessible::isActive()) {
-        QAccessible::installUpdateHandler(previous);
-        QSKIP("this platform has no accessibility bridge to activate");
-    }
-    FormUnderTest t;
-    t.enterMeasurements();
-    t.form->Command1_Click();
-    QAccessible::installUpdateHandler(previous);
-    seenEvents = nullptr;
-    QCOMPARE(events.size(), 1);
-    QCOMPARE(events.first()->object(), t.find("Label1"));
-    qDeleteAll(events);
 }
 
 void DesktopTest::keyboardAloneComputesAConversionAndTheRatio()

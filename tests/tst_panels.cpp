@@ -14,6 +14,7 @@ private slots:
     void eachHelpItemOpensItsPanelAndWidensTheWindow_data();
     void eachHelpItemOpensItsPanelAndWidensTheWindow();
     void closeLabelNarrowsAgainAndKeepsTheCalculatorsValues();
+    void escapeClosesTheOpenPanelWhereverTheFocusIs();
     void openingAnotherPanelReplacesTheOpenOne();
     void widthsNeverDrift();
     void widthFollowsTheWindowFrameWhenThereIsOne();
@@ -85,6 +86,27 @@ void PanelsTest::closeLabelNarrowsAgainAndKeepsTheCalculatorsValues()
     }
     QCOMPARE(t.text("Combo1"), QStringLiteral("6.03"));
     QCOMPARE(t.text("Text1"), QStringLiteral("2"));
+}
+
+void PanelsTest::escapeClosesTheOpenPanelWhereverTheFocusIs()
+{
+    FormUnderTest t;
+    QVERIFY(t.showAndActivate());
+    t.setText("Combo1", QStringLiteral("6.03"));
+    const char *const focused[] = {"Check1", "Combo1", "Text9", "Text12"};
+    for (int i = 0; i < 4; ++i) {
+        t.action(kItems[i])->trigger();
+        QWidget *widget = t.find(focused[i]);
+        widget->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        expectOnly(t, nullptr);
+        QCOMPARE(t.form->width(), clientWidth(t, 5130));
+        QCOMPARE(t.find("Frame1")->width(), px(4905));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // nothing open: nothing changes
+    expectOnly(t, nullptr);
+    QCOMPARE(t.form->width(), clientWidth(t, 5130));
+    QCOMPARE(t.text("Combo1"), QStringLiteral("6.03"));
 }
 
 void PanelsTest::openingAnotherPanelReplacesTheOpenOne()

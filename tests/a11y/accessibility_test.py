@@ -1,0 +1,151 @@
+# SPDX-License-Identifier: MIT
+"""The window as assistive technology sees it through the real accessibility bridge."""
+
+import sys
+import unittest
+
+from session import Atspi, Session, find, find_all, wait_for
+
+program = None
+session = None
+
+
+def setUpModule():
+    global session
+    session = Session(program).__enter__()
+
+
+def tearDownModule():
+    session.__exit__(None, None, None)
+
+
+def named(role, name):
+    return wait_for(lambda: find(session.window, role, name), "%s %r" % (role.value_nick, name))
+
+
+def text_of(accessible):
+    return Atspi.Text.get_text(accessible, 0, -1)
+
+
+def labels_of(accessible):
+    return sorted(relation.get_target(i).get_name() for relation in accessible.get_relation_set()
+                  if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY
+                  for i in range(relation.get_n_targets()))
+
+
+def states_of(accessible):
+    return accessible.get_state_set()
+
+
+def press(accessible):
+    action = accessible.get_action_iface()
+    names = [action.get_action_name(i) for i in range(action.get_n_actions())]
+    action.do_action(names.index("Press"))
+
+
+def edit_field(combo_name):
+    combo = named(Atspi.Role.COMBO_BOX, combo_name)
+    return combo, find(combo, Atspi.Role.TEXT)
+
+
+def type_into(combo_name, value):
+    combo, field = edit_field(combo_name)
+    Atspi.EditableText.set_text_contents(field, value)
+    wait_for(lambda: text_of(combo) == value, "%s to hold %s" % (combo_name, value))
+
+
+class AccessibilityTest(unittest.TestCase):
+    def test_every_focusable_control_is_named_for_what_it_is(self):
+        expected = [
+            (Atspi.Role.CHECK_BOX, "Animate"), (Atspi.Role.TEXT, "inches"), (Atspi.Role.TEXT, "millimeter"),
+            (Atspi.Role.PUSH_BUTTON, "Convert"), (Atspi.Role.COMBO_BOX, "inner barrel diameter"),
+            (Atspi.Role.COMBO_BOX, "barrel length"), (Atspi.Role.COMBO_BOX, "cylinder inner diameter"),
+            (Atspi.Role.COMBO_BOX, "cylinder usable length"), (Atspi.Role.CHECK_BOX, "Sorbo pad"),
+            (Atspi.Role.TEXT, "inner barrel area"), (Atspi.Role.TEXT, "inner barrel volume"),
+            (Atspi.Role.TEXT, "cylinder area"), (Atspi.Role.TEXT, "cylinder volume"),
+            (Atspi.Role.PUSH_BUTTON, "Compute"), (Atspi.Role.TEXT, "Cylinder-to-Barrel Ratio"),
+        ]
+        for role, name in expected:
+            with self.subTest(name=name):
+                self.assertIsNotNone(find(session.window, role, name))
+        # The controls that take the focus by Tab and show now, the combo boxes themselves
+        # rather than their edit fields.
+        focusable = {(a.get_role(), a.get_name()) for a in find_all(session.window)
+                     if states_of(a).contains(Atspi.StateType.FOCUSABLE)
+                     and states_of(a).contains(Atspi.StateType.SHOWING)
+                     and a.get_role() in (Atspi.Role.CHECK_BOX, Atspi.Role.PUSH_BUTTON, Atspi.Role.COMBO_BOX)}
+        self.assertEqual(focusable, {entry for entry in expected if entry[0] != Atspi.Role.TEXT})
+
+    def test_combo_boxes_keep_their_names_and_show_their_value_as_text(self):
+        cases = [("inner barrel diameter", "Select Bore", "6.03"), ("barrel length", "Select Length", "363"),
+                 ("cylinder inner diameter", "Select Bore", "Standard"),
+                 ("cylinder usable length", "Input Length", "Type '0'")]
+        for name, initial, value in cases:
+            with self.subTest(name=name):
+                combo, _ = edit_field(name)
+                if text_of(combo) == initial:
+                    self.assertEqual(combo.get_name(), name)
+                type_into(name, value)
+                self.assertEqual(combo.get_name(), name)
+                self.assertEqual(text_of(combo), value)
+
+    def test_headings_and_units_label_their_fields(self):
+        cases = [(Atspi.Role.COMBO_BOX, "inner barrel diameter", ["Inner Barrel Dimensions", "mm."]),
+                 (Atspi.Role.COMBO_BOX, "barrel length", ["mm."]),
+                 (Atspi.Role.COMBO_BOX, "cylinder inner diameter", ["Cylinder Body Dimensions", "mm."]),
+                 (Atspi.Role.COMBO_BOX, "cylinder usable length", ["mm."]),
+                 (Atspi.Role.TEXT, "inner barrel area", ["Inner Barrel Stats", "sq. mm."]),
+                 (Atspi.Role.TEXT, "inner barrel volume", ["cu. mm."]),
+                 (Atspi.Role.TEXT, "cylinder area", ["Cylinder Stats", "sq. mm."]),
+                 (Atspi.Role.TEXT, "cylinder volume", ["cu. mm."]),
+                 (Atspi.Role.TEXT, "Cylinder-to-Barrel Ratio", ["Cylinder : Barrel Volume Ratio"]),
+                 (Atspi.Role.TEXT, "inches", ["Conversion Tool", "in."]),
+                 (Atspi.Role.TEXT, "millimeter", ["mm."])]
+        for role, name, labels in cases:
+            with self.subTest(name=name):
+                self.assertEqual(labels_of(named(role, name)), labels)
+
+    def test_a_computation_through_the_bridge_alone_gives_ratio_and_verdict(self):
+        cases = [("363", "2.6584 : 1", "Ratio Ok"), ("110", "8.7728 : 1", "Over Ratio"),
+                 ("1000", "0.965 : 1", "Under Ratio")]
+        type_into("inner barrel diameter", "6.03")
+        type_into("cylinder inner diameter", "Standard")
+        type_into("cylinder usable length", "Type '0'")
+        ratio = named(Atspi.Role.TEXT, "Cylinder-to-Barrel Ratio")
+        for length, expected_ratio, verdict in cases:
+            with self.subTest(length=length):
+                type_into("barrel length", length)
+                press(named(Atspi.Role.PUSH_BUTTON, "Compute"))
+                wait_for(lambda: text_of(ratio) == expected_ratio, "the ratio " + expected_ratio)
+                notification = wait_for(lambda: find(session.window, Atspi.Role.NOTIFICATION), "the verdict")
+                wait_for(lambda: notification.get_name() == verdict, "the verdict " + verdict)
+
+    def test_theme_items_are_one_of_three_checkable_choices(self):
+        themes = {name: named(Atspi.Role.RADIO_BUTTON, name) for name in ("Default", "Sky", "Earth")}
+        checked = lambda: {n for n, item in themes.items() if states_of(item).contains(Atspi.StateType.CHECKED)}
+        self.assertEqual(checked(), {"Default"})
+        self.assertTrue(states_of(named(Atspi.Role.CHECK_BOX, "Save Theme on Exit")).contains(Atspi.StateType.CHECKED))
+        events = []
+        listener = Atspi.EventListener.new(lambda event: events.append((event.source.get_name(), event.detail1)))
+        listener.register("object:state-changed:checked")
+        try:
+            press(themes["Sky"])
+            wait_for(lambda: checked() == {"Sky"}, "Sky to be checked")
+            wait_for(lambda: {("Sky", 1), ("Default", 0)} <= set(events), "the check mark to be announced moving")
+            press(themes["Default"])
+            wait_for(lambda: checked() == {"Default"}, "Default to be checked again")
+        finally:
+            listener.deregister("object:state-changed:checked")
+
+    def test_a_help_panel_is_named_and_escape_closes_it(self):
+        press(named(Atspi.Role.MENU_ITEM, "How To Use this Tool"))
+        help_text = named(Atspi.Role.TEXT, "How to use this Tool")
+        wait_for(lambda: states_of(help_text).contains(Atspi.StateType.SHOWING), "the help panel")
+        self.assertTrue(text_of(help_text).startswith("Step 1: input Inner Barrel dimensions"))
+        session.keys("Escape")
+        wait_for(lambda: not states_of(help_text).contains(Atspi.StateType.SHOWING), "the help panel to close")
+
+
+if __name__ == "__main__":
+    program = sys.argv.pop(1)
+    unittest.main(verbosity=2)

@@ -1,0 +1,175 @@
+# SPDX-License-Identifier: MIT
+"""A desktop session for the accessibility tests: a private X display, the accessibility
+bus, the program with its accessibility bridge on and, where asked, a screen reader.
+
+Run inside dbus-run-session. Every wait is bounded; whatever cannot start fails the test."""
+
+import os
+import pty
+import re
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+TIMEOUT = 30.0
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)' ?(\{.*)?$")
+
+
+def wait_for(predicate, what, timeout=TIMEOUT):
+    deadline = time.monotonic() + timeout
+    while True:
+        result = predicate()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise AssertionError("timed out waiting for " + what)
+        # Events from the bus arrive through the main loop.
+        context = GLib.MainContext.default()
+        end = time.monotonic() + 0.1
+        while time.monotonic() < end:
+            context.iteration(False)
+            time.sleep(0.01)
+
+
+class Session:
+    def __init__(self, program, screen_reader=False):
+        self.program = program
+        self.screen_reader = screen_reader
+        self.processes = []
+        self.dir = tempfile.TemporaryDirectory()
+
+    def start(self, args, **kwargs):
+        process = subprocess.Popen(args, **kwargs)
+        self.processes.append(process)
+        return process
+
+    def __enter__(self):
+        try:
+            self._start_all()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def _start_all(self):
+        if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+            raise AssertionError("no session bus: run the test under dbus-run-session")
+        for variable in ("AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
+            os.environ.pop(variable, None)
+        read, write = os.pipe()
+        self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                   pass_fds=[write], stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise AssertionError("Xvfb did not start")
+        os.environ["DISPLAY"] = ":" + number
+        os.environ["XDG_RUNTIME_DIR"] = self.dir.name
+        os.environ["HOME"] = self.dir.name
+        os.environ["XDG_CONFIG_HOME"] = os.path.join(self.dir.name, "config")
+        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        wait_for(self._bus_is_up, "the accessibility bus")
+
+        if self.screen_reader:  # first, so that it sees the window open
+            self._start_screen_reader()
+        # A portable copy keeps its settings beside itself, here in the temporary folder.
+        program = os.path.join(self.dir.name, "cylinder-ratio")
+        shutil.copy(self.program, program)
+        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                           LC_ALL="C.UTF-8")
+        self.app_process = self.start([program], env=environment)
+        self.app = wait_for(self._find_app, "the program on the accessibility bus")
+        self.window = wait_for(lambda: find(self.app, role=Atspi.Role.FRAME), "the window")
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "Cylinder-to-Barrel", "windowfocus",
+                        "--sync"], check=True, timeout=TIMEOUT, stdout=subprocess.DEVNULL)
+
+    def _bus_is_up(self):
+        result = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                                 "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                                 "string:org.a11y.Bus"], capture_output=True, text=True)
+        return "boolean true" in result.stdout
+
+    def _find_app(self):
+        if self.app_process.poll() is not None:
+            raise AssertionError("the program exited with status %d" % self.app_process.returncode)
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app and app.get_name() == "cylinder-ratio":
+                return app
+        return None
+
+    def _start_screen_reader(self):
+        # It declines to start beside another instance of the same user.
+        if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL).returncode == 0:
+            raise AssertionError("another screen reader runs for this user")
+        prefs = os.path.join(self.dir.name, "orca")
+        os.makedirs(prefs)
+        # The debug log stands in for speech. Orca flushes it only when it is a terminal.
+        master, slave = pty.openpty()  # both stay open until the session ends
+        self.log = []
+        self.start(["orca", "--disable", "speech", "--disable", "braille", "--user-prefs", prefs,
+                    "--debug-file", os.ttyname(slave)], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
+        threading.Thread(target=self._read_log, args=(master,), daemon=True).start()
+        wait_for(lambda: any("ORCA: Starting registry" in line for line in self.log), "the screen reader", 60)
+
+    def _read_log(self, master):
+        pending = b""
+        while True:
+            try:
+                data = os.read(master, 65536)
+            except OSError:
+                return
+            if not data:
+                return
+            *lines, pending = (pending + data).split(b"\n")
+            self.log.extend(line.decode("utf-8", "replace").rstrip("\r") for line in lines)
+
+    def spoken(self):
+        """What the screen reader has said so far, one utterance a line."""
+        return [match.group(1) for match in map(SPEECH.search, list(self.log)) if match]
+
+    def keys(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "100"] + list(keys), check=True)
+
+    def __exit__(self, *exc):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+        self.dir.cleanup()
+
+
+def children(accessible):
+    for i in range(accessible.get_child_count()):
+        child = accessible.get_child_at_index(i)
+        if child is not None:
+            yield child
+
+
+def walk(accessible):
+    yield accessible
+    for child in children(accessible):
+        yield from walk(child)
+
+
+def find_all(root, role=None, name=None):
+    return [a for a in walk(root) if (role is None or a.get_role() == role) and (name is None or a.get_name() == name)]
+
+
+def find(root, role=None, name=None):
+    found = find_all(root, role, name)
+    return found[0] if found else None
