@@ -144,7 +144,7 @@ void DesktopTest::theVerdictIsAnnounced()
     }
     FormUnderTest t;
     t.enterMeasurements();
-    t.form->Command1_Click();
+    t.click("Command1");
     QAccessible::installUpdateHandler(previous);
     seenEvents = nullptr;
     QCOMPARE(events.size(), 1);

@@ -33,7 +33,7 @@ void FaultsTest::aHugePasteGetsTheMessageAndLosesNothing()
     FormUnderTest t;
     QVERIFY(t.showAndActivate());
     t.enterMeasurements();
-    t.form->Command1_Click();
+    t.click("Command1");
     t.setText("Text2", QStringLiteral("25.4"));
     QWidget *target = t.find(box.constData());
     if (auto *combo = qobject_cast<QComboBox *>(target))

@@ -108,7 +108,7 @@ void FormTest::listItemsComputeWithTheirValueInACommaLocale()
     t.find<QComboBox>("Combo3")->setCurrentIndex(0);
     t.find<QComboBox>("Combo4")->setCurrentIndex(0);
     QCOMPARE(t.text("Combo1"), QStringLiteral("6,0300"));
-    t.form->Command1_Click();
+    t.click("Command1");
     QLocale::setDefault(QLocale::c());
     QCOMPARE(t.text("Text5"), QStringLiteral("28,5578"));
     QCOMPARE(t.text("Text6"), QStringLiteral("10366,4814"));
@@ -273,7 +273,7 @@ void FormTest::labelsSizeToTheirCaptionsAndGrowToTheRight()
     QCOMPARE(label->pos(), QPoint(px(3330), px(5790)));
     QCOMPARE(label->width(), px(75));
     t.enterMeasurements(QStringLiteral("110"));
-    t.form->Command1_Click();
+    t.click("Command1");
     QCOMPARE(label->pos(), QPoint(px(3330), px(5790)));
     const int advance = label->fontMetrics().horizontalAdvance(QStringLiteral("Over Ratio"));
     QVERIFY(label->width() >= advance && label->width() <= advance + 2);

@@ -91,8 +91,8 @@ void PanelsTest::openingAnotherPanelReplacesTheOpenOne()
 {
     FormUnderTest t;
     t.form->show();
-    t.form->vormektypes_Click();
-    t.form->cylmeas_Click();
+    t.trigger("vormektypes");
+    t.trigger("cylmeas");
     expectOnly(t, "Frame3");
     QCOMPARE(t.form->width(), clientWidth(t, 8070));
     // A press that ends outside the label is no click.
@@ -107,10 +107,10 @@ void PanelsTest::widthsNeverDrift()
     FormUnderTest t;
     t.form->show();
     for (int round = 0; round < 5; ++round) {
-        t.form->info_Click();
-        t.form->how2use_Click();
+        t.trigger("info");
+        t.trigger("how2use");
         QCOMPARE(t.form->width(), clientWidth(t, 8070));
-        t.form->close4_Click();
+        t.clickLabel("close4");
         QCOMPARE(t.form->width(), clientWidth(t, 5130));
     }
     QCOMPARE(t.form->minimumSize(), t.form->maximumSize());
@@ -121,9 +121,9 @@ void PanelsTest::widthFollowsTheWindowFrameWhenThereIsOne()
     FormUnderTest t;
     QCOMPARE(t.form->width(), px(5130) - (px(8070) - px(7950))); // not shown yet: no frame
     t.form->show();
-    t.form->info_Click();
+    t.trigger("info");
     QCOMPARE(t.form->frameGeometry().width(), px(8070));
-    t.form->close5_Click();
+    t.clickLabel("close5");
     QCOMPARE(t.form->frameGeometry().width(), px(5130));
 }
 
@@ -158,7 +158,7 @@ void PanelsTest::panelTextsAreOutOfTheTabSequenceYetSelectableAndReadOnly()
 {
     FormUnderTest t;
     QVERIFY(t.showAndActivate());
-    t.form->how2use_Click();
+    t.trigger("how2use");
     auto *box = t.find<QPlainTextEdit>("Text12");
     QCOMPARE(box->focusPolicy(), Qt::ClickFocus);
     QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -197,7 +197,7 @@ void PanelsTest::panelsShowTheirOwnColours()
 {
     FormUnderTest t;
     t.form->show();
-    t.form->cylmeas_Click();
+    t.trigger("cylmeas");
     const QColor lavender(192, 192, 255);
     auto *frame = t.find("Frame3");
     QCOMPARE(pixelOf(frame, QPoint(frame->width() - 3, 3)), lavender);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls.h"
+#include "widgets/controls.h"
 
 #include <algorithm>
 #include <qdrawutil.h>
