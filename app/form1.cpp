@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr ColorValue kWhite = rgbValue(255, 255, 255);
-constexpr ColorValue kRed = rgbValue(255, 0, 0);
 constexpr ColorValue kGreen = rgbValue(0, 192, 0);
 
 } // namespace
@@ -271,12 +269,12 @@ void Form1::showRatio()
 void Form1::showVerdict(Module1::Verdict verdict)
 {
     static const QHash<Module1::Verdict, std::pair<const char *, ColorValue>> kVerdicts = {
-        {Module1::Verdict::Over, {"Over Ratio", kRed}},
-        {Module1::Verdict::Under, {"Under Ratio", kRed}},
+        {Module1::Verdict::Over, {"Over Ratio", FixedColor::Red}},
+        {Module1::Verdict::Under, {"Under Ratio", FixedColor::Red}},
         {Module1::Verdict::Ok, {"Ratio Ok", kGreen}},
     };
     const auto [caption, color] = kVerdicts.value(verdict);
-    setColor(m_ratioBox, ColorProperty::Fore, kWhite);
+    setColor(m_ratioBox, ColorProperty::Fore, FixedColor::White);
     setColor(m_ratioBox, ColorProperty::Back, color);
     m_verdictLabel->setCaption(QLatin1String(caption));
     setColor(m_verdictLabel, ColorProperty::Fore, color);

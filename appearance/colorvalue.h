@@ -18,3 +18,9 @@ constexpr ColorValue rgbValue(int red, int green, int blue)
 {
     return ColorValue(red) | ColorValue(green) << 8 | ColorValue(blue) << 16;
 }
+
+// Fixed colours that more than one part of the window uses.
+namespace FixedColor {
+constexpr ColorValue White = rgbValue(255, 255, 255);
+constexpr ColorValue Red = rgbValue(255, 0, 0);
+} // namespace FixedColor

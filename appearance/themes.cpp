@@ -3,13 +3,12 @@
 
 ThemePalette themePalette(Theme theme)
 {
-    constexpr ColorValue kWhite = rgbValue(255, 255, 255);
     constexpr ColorValue kLightBlue = rgbValue(192, 192, 255);
     switch (theme) {
     case Theme::Sky:
-        return {rgbValue(0, 0, 64), kWhite, kLightBlue, kWhite, rgbValue(192, 255, 192)};
+        return {rgbValue(0, 0, 64), FixedColor::White, kLightBlue, FixedColor::White, rgbValue(192, 255, 192)};
     case Theme::Earth:
-        return {rgbValue(64, 0, 0), kWhite, kLightBlue, kWhite, rgbValue(255, 224, 192)};
+        return {rgbValue(64, 0, 0), FixedColor::White, kLightBlue, FixedColor::White, rgbValue(255, 224, 192)};
     case Theme::Default:
         break;
     }

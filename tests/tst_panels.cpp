@@ -131,9 +131,9 @@ void PanelsTest::panelsHoldTheirTextsExactly()
 {
     FormUnderTest t;
     const std::pair<const char *, const char *> texts[] = {
-        {"Text3", PanelText::kBarrelLengths},      {"Text4", PanelText::kCylinderTypes},
-        {"Text11", PanelText::kBarrelMeasurement}, {"Text10", PanelText::kCylinderMeasurement},
-        {"Text12", PanelText::kHowToUse},          {"Text13", PanelText::kAdditionalInformation},
+        {"Text3", HelpText::kBarrelLengths},      {"Text4", HelpText::kCylinderTypes},
+        {"Text11", HelpText::kBarrelMeasurement}, {"Text10", HelpText::kCylinderMeasurement},
+        {"Text12", HelpText::kHowToUse},          {"Text13", HelpText::kAdditionalInformation},
     };
     for (const auto &[box, text] : texts)
         QCOMPARE(t.find<QPlainTextEdit>(box)->toPlainText(), QString::fromLatin1(text));
@@ -174,7 +174,7 @@ void PanelsTest::panelTextsAreOutOfTheTabSequenceYetSelectableAndReadOnly()
     QCOMPARE(QApplication::focusWidget(), box);
     QTest::keyClicks(box, QStringLiteral("typed"));
     QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->toPlainText(), QString::fromLatin1(PanelText::kHowToUse));
+    QCOMPARE(box->toPlainText(), QString::fromLatin1(HelpText::kHowToUse));
     QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
     QVERIFY(box->textCursor().hasSelection());
 }

@@ -82,7 +82,7 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
     case Kind::Button:
         return new FaceButton(text, parent);
     case Kind::Picture:
-        return new Picture(text, parent);
+        return new DrawingWidget(text, parent);
     }
     return nullptr;
 }
