@@ -25,7 +25,6 @@ private slots:
     void menusHaveNoShortcutsOrAccessKeys();
     void labelsSizeToTheirCaptionsAndGrowToTheRight();
     void drawingsAndIconAreSharpAtEverySize();
-    void executableRunsAloneAndEndsWithStatusZero();
 };
 
 void FormTest::everyControlCarriesItsOwnName()
@@ -297,32 +296,6 @@ void FormTest::drawingsAndIconAreSharpAtEverySize()
     QCOMPARE(window.pixelColor(head), QColor(255, 0, 0));
     const QImage cylinder = t.find("Image2")->grab().toImage();
     QCOMPARE(cylinder.pixelColor(cylinder.width() / 2, 10), QColor(255, 153, 0));
-}
-
-void FormTest::executableRunsAloneAndEndsWithStatusZero()
-{
-#ifdef Q_OS_UNIX
-    QTemporaryDir dir;
-    const QString copy = QDir(dir.path()).filePath(QStringLiteral("cylinder-ratio"));
-    QVERIFY(QFile::copy(QStringLiteral(PROGRAM_PATH), copy));
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(env);
-    program.start(copy);
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(copy), 1000);
-    QTest::qWait(300); // let it reach its event loop
-    program.terminate();
-    QVERIFY(program.waitForFinished(10000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-    QFile settings(QDir(dir.path()).filePath(QStringLiteral("settings.ini")));
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    QCOMPARE(settings.readAll(), QByteArray("default|1|noanime\r\n"));
-#else
-    QSKIP("signals are a Unix matter");
-#endif
 }
 
 QTEST_MAIN(FormTest)
