@@ -104,7 +104,7 @@ void FaultsTest::aFailedSaveKeepsTheOldFileWholeAndEndsWithStatusZero()
 {
     QFETCH(bool, unwritableFolder);
     ProgramProcess program;
-    const QByteArray old = "earth|1|noanime\r\n";
+    const QByteArray old = "earth|1|noanime\r\nand a line the program never writes\r\n";
     QString settings = program.settingsPath();
     QString launcher;
     QStringList arguments;
