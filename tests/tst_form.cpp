@@ -100,7 +100,7 @@ void FormTest::enterInAComboDoesNotAddToItsList()
 
 void FormTest::listItemsComputeWithTheirValueInACommaLocale()
 {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const LocaleForTest german(QLocale(QLocale::German, QLocale::Germany));
     FormUnderTest t;
     t.find<QComboBox>("Combo1")->setCurrentIndex(5);
     t.find<QComboBox>("Combo2")->setCurrentIndex(7);
@@ -108,7 +108,6 @@ void FormTest::listItemsComputeWithTheirValueInACommaLocale()
     t.find<QComboBox>("Combo4")->setCurrentIndex(0);
     QCOMPARE(t.text("Combo1"), QStringLiteral("6,0300"));
     t.click("Command1");
-    QLocale::setDefault(QLocale::c());
     QCOMPARE(t.text("Text5"), QStringLiteral("28,5578"));
     QCOMPARE(t.text("Text6"), QStringLiteral("10366,4814"));
     QCOMPARE(t.text("Text9"), QStringLiteral("2,6584 : 1"));
