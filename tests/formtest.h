@@ -3,7 +3,6 @@
 #pragma once
 
 #include "app/form1.h"
-#include "widgets/twips.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -150,7 +149,8 @@ inline QColor pixelOf(QWidget *widget, QPoint at)
     return widget->grab().toImage().pixelColor(at * widget->devicePixelRatioF());
 }
 
+// The design's twips in pixels at the 96 DPI of the test platforms: 15 twips a pixel.
 inline int px(int twips)
 {
-    return Twips::toPixels(twips);
+    return qRound(twips / 15.0);
 }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "formtest.h"
 
-#include "panels/paneltexts.h"
-
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -129,15 +127,8 @@ void PanelsTest::widthFollowsTheWindowFrameWhenThereIsOne()
 
 void PanelsTest::panelsHoldTheirTextsExactly()
 {
+    // The approved pictures show the texts; these are the blanks and breaks they cannot show.
     FormUnderTest t;
-    const std::pair<const char *, const char *> texts[] = {
-        {"Text3", HelpText::kBarrelLengths},      {"Text4", HelpText::kCylinderTypes},
-        {"Text11", HelpText::kBarrelMeasurement}, {"Text10", HelpText::kCylinderMeasurement},
-        {"Text12", HelpText::kHowToUse},          {"Text13", HelpText::kAdditionalInformation},
-    };
-    for (const auto &[box, text] : texts)
-        QCOMPARE(t.find<QPlainTextEdit>(box)->toPlainText(), QString::fromLatin1(text));
-
     const QString howTo = t.find<QPlainTextEdit>("Text12")->toPlainText();
     QVERIFY(howTo.contains(QLatin1String("distance of the \n")));
     QVERIFY(howTo.contains(QLatin1String("Type 1 & 2 etc., \n")));
@@ -160,6 +151,7 @@ void PanelsTest::panelTextsAreOutOfTheTabSequenceYetSelectableAndReadOnly()
     QVERIFY(t.showAndActivate());
     t.trigger("how2use");
     auto *box = t.find<QPlainTextEdit>("Text12");
+    const QString text = box->toPlainText();
     QCOMPARE(box->focusPolicy(), Qt::ClickFocus);
     QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -174,7 +166,7 @@ void PanelsTest::panelTextsAreOutOfTheTabSequenceYetSelectableAndReadOnly()
     QCOMPARE(QApplication::focusWidget(), box);
     QTest::keyClicks(box, QStringLiteral("typed"));
     QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->toPlainText(), QString::fromLatin1(HelpText::kHowToUse));
+    QCOMPARE(box->toPlainText(), text);
     QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
     QVERIFY(box->textCursor().hasSelection());
 }
