@@ -2,10 +2,10 @@
 #include "app/form1.h"
 
 #include "app/accessibility.h"
-#include "app/controls.h"
 #include "app/design.h"
-#include "app/twips.h"
 #include "panels/panels.h"
+#include "widgets/controls.h"
+#include "widgets/twips.h"
 
 #include <cstdio>
 #include <QApplication>
@@ -22,12 +22,7 @@
 
 namespace {
 
-constexpr ColorValue kWhite = rgbValue(255, 255, 255);
-constexpr ColorValue kRed = rgbValue(255, 0, 0);
 constexpr ColorValue kGreen = rgbValue(0, 192, 0);
-
-const char *const kCallouts[] = {"Label25", "Label26", "Label27", "Label28", "Label29",
-                                 "Line10",  "Line11",  "Line12",  "Line13",  "Line14"};
 
 } // namespace
 
@@ -47,42 +42,30 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     auto *client = new QWidget(this);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
-    qApp->installEventFilter(this);
     setColor(this, ColorProperty::Back, SystemColor::ButtonFace);
+    addThemed(this, ColorProperty::Back, Role::PanelBack);
 
-    m_frame1 = new QFrame(client);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setAutoFillBackground(true);
-    m_frame1->setGeometry(Twips::rect(Design::kFrameLeft, 0, Design::kWideFrameWidth, Design::kFrameHeight));
-    setColor(m_frame1, ColorProperty::Back, SystemColor::ButtonFace);
-    buildCalculator(m_frame1);
-    for (const PanelSpec &panel : Panels::kPanels)
-        Panels::build(panel, m_frame1);
+    m_calculator = new QFrame(client);
+    m_calculator->setObjectName(QStringLiteral("Frame1"));
+    m_calculator->setAutoFillBackground(true);
+    m_calculator->setGeometry(Twips::rect(Design::kFrameLeft, 0, Design::kWideFrameWidth, Design::kFrameHeight));
+    setColor(m_calculator, ColorProperty::Back, SystemColor::ButtonFace);
+    addThemed(m_calculator, ColorProperty::Back, Role::PanelBack);
+    buildCalculator();
+    buildPanels();
     describeControls(this);
-
-    const std::pair<const char *, void (Form1::*)()> closeHandlers[] = {
-        {"close2", &Form1::close2_Click},
-        {"close3", &Form1::close3_Click},
-        {"close4", &Form1::close4_Click},
-        {"close5", &Form1::close5_Click},
-    };
-    for (const auto &[name, handler] : closeHandlers)
-        connect(control<AutoLabel>(QLatin1String(name)), &AutoLabel::clicked, this, handler);
-    // Escape closes the open panel, whose close label the keyboard cannot reach.
-    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    m_escape->setEnabled(false);
-    connect(m_escape, &QShortcut::activated, this, [this] {
-        for (const PanelSpec &panel : Panels::kPanels)
-            if (!control(QLatin1String(panel.frame))->isHidden())
-                closePanel(panel.frame);
-    });
+    connectControls();
+    // System colours are resolved when they are set; follow the desktop when its scheme
+    // changes. Qt tells the application of that, not the widgets. The same filter sees
+    // the converter boxes gain focus.
+    qApp->installEventFilter(this);
 
     setFixedSize(Twips::toPixels(Design::kCreatedClientWidth),
                  menuBar()->sizeHint().height() + Twips::toPixels(Design::kClientHeight));
     Form_Load();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    m_check1->setFocus();
+    m_animateCheck->setFocus();
 }
 
 void Form1::buildMenus()
@@ -103,37 +86,35 @@ void Form1::buildMenus()
         item->setObjectName(name);
         item->setCheckable(row.checkable);
     }
-
-    // "Save Theme on Exit" is a checkable item: picking it flips its mark, which is all that
-    // save_Click does for callers in code. Wiring both would flip it twice.
-    const std::pair<const char *, void (Form1::*)()> handlers[] = {
-        {"computenow", &Form1::computenow_Click},
-        {"ext", &Form1::ext_Click},
-        {"default", &Form1::default_Click},
-        {"sky", &Form1::sky_Click},
-        {"earth", &Form1::earth_Click},
-        {"how2use", &Form1::how2use_Click},
-        {"cylmeas", &Form1::cylmeas_Click},
-        {"vormektypes", &Form1::vormektypes_Click},
-        {"info", &Form1::info_Click},
-    };
-    for (const auto &[name, handler] : handlers)
-        connect(action(name), &QAction::triggered, this, handler);
+    m_saveOnExit = action("save");
+    m_themeItems = {{Theme::Default, action("default")}, {Theme::Sky, action("sky")}, {Theme::Earth, action("earth")}};
 }
 
-void Form1::buildCalculator(QWidget *frame1)
+void Form1::buildCalculator()
 {
     // Creation order is stacking order: pictures, then lines and labels, then the inputs.
+    const auto noteRow = [this](const auto &row, QWidget *widget) {
+        if (row.callout)
+            m_callouts.append(widget);
+    };
     for (const ControlSpec &row : Design::kPictures)
-        createControl(row, frame1);
-    for (const LineSpec &row : Design::kLines)
-        createLine(row, SystemColor::WindowText, frame1);
-    for (const ControlSpec &row : Design::kLabels)
-        createControl(row, frame1);
-
+        createControl(row, m_calculator);
+    for (const LineSpec &row : Design::kLines) {
+        QWidget *line = createLine(row, m_calculator);
+        addThemed(line, ColorProperty::Border, row.themed);
+        noteRow(row, line);
+    }
     QMap<int, QWidget *> tabOrder;
-    for (const ControlSpec &row : Design::kInputs)
-        tabOrder.insert(row.tab, createControl(row, frame1));
+    for (const auto &table : {Design::kLabels, Design::kInputs}) {
+        for (const ControlSpec &row : table) {
+            QWidget *widget = createControl(row, m_calculator);
+            addThemed(widget, ColorProperty::Back, row.themed.back);
+            addThemed(widget, ColorProperty::Fore, row.themed.fore);
+            noteRow(row, widget);
+            if (row.tab)
+                tabOrder.insert(row.tab, widget);
+        }
+    }
     QWidget *previous = nullptr;
     for (QWidget *widget : std::as_const(tabOrder)) {
         if (previous)
@@ -142,7 +123,7 @@ void Form1::buildCalculator(QWidget *frame1)
     }
 
     for (const ListSpec &list : Design::kLists) {
-        auto *combo = control<QComboBox>(QLatin1String(list.combo));
+        auto *combo = control<QComboBox>(list.combo);
         const QString initial = combo->currentText();
         for (const char *item : list.items)
             combo->addItem(Module1::ListItemText(QString::fromLatin1(item)));
@@ -150,29 +131,73 @@ void Form1::buildCalculator(QWidget *frame1)
         combo->setEditText(initial);
     }
 
-    m_text1 = control<QLineEdit>(QStringLiteral("Text1"));
-    m_text2 = control<QLineEdit>(QStringLiteral("Text2"));
-    m_check1 = control<QCheckBox>(QStringLiteral("Check1"));
-    m_image3 = control(QStringLiteral("Image3"));
-    for (const char *name : kCallouts)
-        m_callouts.append(control(QLatin1String(name)));
+    m_barrelBore = control<QComboBox>("Combo1");
+    m_barrelLength = control<QComboBox>("Combo2");
+    m_cylinderBore = control<QComboBox>("Combo3");
+    m_cylinderLength = control<QComboBox>("Combo4");
+    m_padCheck = control<QCheckBox>("Check2");
+    m_barrelAreaBox = control<QLineEdit>("Text5");
+    m_barrelVolumeBox = control<QLineEdit>("Text6");
+    m_cylinderAreaBox = control<QLineEdit>("Text7");
+    m_cylinderVolumeBox = control<QLineEdit>("Text8");
+    m_ratioBox = control<QLineEdit>("Text9");
+    m_verdictLabel = control<AutoLabel>("Label1");
+    m_inchesBox = control<QLineEdit>("Text1");
+    m_millimetresBox = control<QLineEdit>("Text2");
+    m_animateCheck = control<QCheckBox>("Check1");
+    m_piston = control("Image3");
 
-    m_timer1 = new QTimer(this);
-    m_timer2 = new QTimer(this);
-    for (auto [timer, name, interval] : {std::tuple(m_timer1, "Timer1", PistonStroke::kLeftInterval),
-                                         std::tuple(m_timer2, "Timer2", PistonStroke::kRightInterval)}) {
+    m_leftStroke = new QTimer(this);
+    m_rightStroke = new QTimer(this);
+    for (auto [timer, name, interval] : {std::tuple(m_leftStroke, "Timer1", PistonStroke::kLeftInterval),
+                                         std::tuple(m_rightStroke, "Timer2", PistonStroke::kRightInterval)}) {
         timer->setObjectName(QLatin1String(name));
         timer->setInterval(interval);
         timer->setTimerType(Qt::PreciseTimer);
     }
+}
 
-    connect(control<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(control<QPushButton>(QStringLiteral("Command2")), &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(m_check1, &QCheckBox::stateChanged, this, &Form1::Check1_Click);
-    connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    connect(m_timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
-    m_text1->installEventFilter(this);
-    m_text2->installEventFilter(this);
+void Form1::buildPanels()
+{
+    for (const PanelSpec &spec : Panels::kPanels) {
+        QFrame *panel = Panels::build(spec, m_calculator);
+        m_panels.append(panel);
+        connect(action(spec.opener), &QAction::triggered, this, [this, panel] { openPanel(panel); });
+        connect(panel->findChild<AutoLabel *>(QLatin1String(spec.closer)), &AutoLabel::clicked, this,
+                [this, panel] { closePanel(panel); });
+    }
+    // Escape closes the open panel, whose close label the keyboard cannot reach.
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_escape->setEnabled(false);
+    connect(m_escape, &QShortcut::activated, this, [this] {
+        for (QFrame *panel : std::as_const(m_panels))
+            if (!panel->isHidden())
+                closePanel(panel);
+    });
+}
+
+void Form1::connectControls()
+{
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &Form1::showRatio);
+    connect(action("computenow"), &QAction::triggered, this, &Form1::showRatio);
+    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, [this] {
+        if (!m_inchesBox->text().isEmpty())
+            convert(m_inchesBox, m_millimetresBox, &Module1::InchesToMillimetres,
+                    QStringLiteral("Type a number of inches to convert."));
+        else if (!m_millimetresBox->text().isEmpty())
+            convert(m_millimetresBox, m_inchesBox, &Module1::MillimetresToInches,
+                    QStringLiteral("Type a number of millimetres to convert."));
+    });
+    for (auto [theme, item] : std::as_const(m_themeItems))
+        connect(item, &QAction::triggered, this, [this, theme = theme] { applyTheme(theme); });
+    // "Save Theme on Exit" is checkable: picking it flips its mark, and the file is written at exit.
+    connect(action("ext"), &QAction::triggered, this, &QWidget::close);
+
+    connect(m_animateCheck, &QCheckBox::stateChanged, this, &Form1::Check1_Click);
+    connect(m_leftStroke, &QTimer::timeout, this,
+            [this] { stepPiston(m_stroke.leftward(), m_leftStroke, m_rightStroke); });
+    connect(m_rightStroke, &QTimer::timeout, this,
+            [this] { stepPiston(m_stroke.rightward(), m_rightStroke, m_leftStroke); });
 }
 
 QAction *Form1::action(const char *name) const
@@ -181,9 +206,15 @@ QAction *Form1::action(const char *name) const
 }
 
 template<typename T>
-T *Form1::control(const QString &name) const
+T *Form1::control(const char *name) const
 {
-    return findChild<T *>(name);
+    return findChild<T *>(QLatin1String(name));
+}
+
+void Form1::addThemed(QWidget *control, ColorProperty property, Role role)
+{
+    if (role != Role::None)
+        m_themed.append({control, property, role});
 }
 
 // ---- Start-up and shut-down ----
@@ -193,27 +224,25 @@ void Form1::Form_Load()
     const auto line = Settings::readFirstLine(m_settings.readPath);
     const Settings::Restore restore =
         Settings::restoreFrom(line ? std::optional(Settings::firstField(*line)) : std::nullopt);
-    action("save")->setChecked(true);
+    m_saveOnExit->setChecked(true);
     for (Theme theme : restore.themes)
         applyTheme(theme);
     if (restore.markDefault)
         action("default")->setChecked(true);
     if (restore.check)
-        m_check1->setChecked(true);
+        m_animateCheck->setChecked(true);
     if (restore.uncheck)
-        m_check1->setChecked(false);
+        m_animateCheck->setChecked(false);
     setLayoutWidths(Design::kNarrowOuterWidth, Design::kNarrowFrameWidth);
 }
 
 void Form1::Form_Unload()
 {
     std::optional<Theme> marked;
-    for (auto [name, theme] :
-         {std::pair("default", Theme::Default), std::pair("sky", Theme::Sky), std::pair("earth", Theme::Earth)}) {
-        if (!marked && action(name)->isChecked())
+    for (auto [theme, item] : std::as_const(m_themeItems))
+        if (!marked && item->isChecked())
             marked = theme;
-    }
-    const QByteArray line = Settings::line(marked, action("save")->isChecked(), m_check1->isChecked());
+    const QByteArray line = Settings::line(marked, m_saveOnExit->isChecked(), m_animateCheck->isChecked());
     if (!Settings::write(m_settings.writePath, line))
         std::fprintf(stderr, "cylinder-ratio: could not save the settings to %s\n", qPrintable(m_settings.writePath));
 }
@@ -224,37 +253,25 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void Form1::save_Click()
-{
-    action("save")->toggle(); // only the mark; the file is written at exit
-}
-
-void Form1::ext_Click()
-{
-    close();
-}
-
 // ---- The ratio ----
 
-void Form1::Command1_Click()
+void Form1::showRatio()
 {
-    ComputeRatio();
-}
-
-void Form1::computenow_Click()
-{
-    ComputeRatio();
-}
-
-void Form1::ComputeRatio()
-{
-    const auto text = [this](const char *combo) { return control<QComboBox>(QLatin1String(combo))->currentText(); };
-    const Module1::RatioRun run = Module1::ComputeRatio({text("Combo1"), text("Combo2"), text("Combo3"), text("Combo4"),
-                                                         control<QCheckBox>(QStringLiteral("Check2"))->isChecked()});
-    for (const auto &[box, value] : run.writes)
-        control<QLineEdit>(box)->setText(value);
-    if (run.verdict)
-        showVerdict(*run.verdict);
+    const Module1::RatioResult result = Module1::ComputeRatio(
+        {m_barrelBore->currentText(), m_barrelLength->currentText(), m_cylinderBore->currentText(),
+         m_cylinderLength->currentText(), m_padCheck->isChecked()});
+    const std::pair<const std::optional<QString> &, QLineEdit *> boxes[] = {
+        {result.barrelArea, m_barrelAreaBox},
+        {result.barrelVolume, m_barrelVolumeBox},
+        {result.cylinderArea, m_cylinderAreaBox},
+        {result.cylinderVolume, m_cylinderVolumeBox},
+        {result.ratio, m_ratioBox},
+    };
+    for (const auto &[text, box] : boxes)
+        if (text)
+            box->setText(*text);
+    if (result.verdict)
+        showVerdict(*result.verdict);
     else
         showMessage(QStringLiteral("Pls. Input all required data."));
 }
@@ -262,18 +279,16 @@ void Form1::ComputeRatio()
 void Form1::showVerdict(Module1::Verdict verdict)
 {
     static const QHash<Module1::Verdict, std::pair<const char *, ColorValue>> kVerdicts = {
-        {Module1::Verdict::Over, {"Over Ratio", kRed}},
-        {Module1::Verdict::Under, {"Under Ratio", kRed}},
+        {Module1::Verdict::Over, {"Over Ratio", FixedColor::Red}},
+        {Module1::Verdict::Under, {"Under Ratio", FixedColor::Red}},
         {Module1::Verdict::Ok, {"Ratio Ok", kGreen}},
     };
     const auto [caption, color] = kVerdicts.value(verdict);
-    auto *ratio = control(QStringLiteral("Text9"));
-    setColor(ratio, ColorProperty::Fore, kWhite);
-    setColor(ratio, ColorProperty::Back, color);
-    auto *label = control<AutoLabel>(QStringLiteral("Label1"));
-    label->setCaption(QLatin1String(caption));
-    setColor(label, ColorProperty::Fore, color);
-    announce(label);
+    setColor(m_ratioBox, ColorProperty::Fore, FixedColor::White);
+    setColor(m_ratioBox, ColorProperty::Back, color);
+    m_verdictLabel->setCaption(QLatin1String(caption));
+    setColor(m_verdictLabel, ColorProperty::Fore, color);
+    announce(m_verdictLabel);
 }
 
 void Form1::showMessage(const QString &text)
@@ -284,38 +299,18 @@ void Form1::showMessage(const QString &text)
 
 // ---- The converter ----
 
-void Form1::Text1_GotFocus()
-{
-    m_text2->clear();
-}
-
-void Form1::Text2_GotFocus()
-{
-    m_text1->clear();
-}
-
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    // System colours are resolved when they are set; follow the desktop when its scheme
-    // changes. Qt tells the application of that, not the widgets.
     if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp)
         refreshColors(this);
     if (event->type() == QEvent::FocusIn) {
-        if (watched == m_text1)
-            Text1_GotFocus();
-        else if (watched == m_text2)
-            Text2_GotFocus();
+        // Entering one converter box empties the other.
+        if (watched == m_inchesBox)
+            m_millimetresBox->clear();
+        else if (watched == m_millimetresBox)
+            m_inchesBox->clear();
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void Form1::Command2_Click()
-{
-    if (!m_text1->text().isEmpty())
-        convert(m_text1, m_text2, &Module1::InchesToMillimetres, QStringLiteral("Type a number of inches to convert."));
-    else if (!m_text2->text().isEmpty())
-        convert(m_text2, m_text1, &Module1::MillimetresToInches,
-                QStringLiteral("Type a number of millimetres to convert."));
 }
 
 void Form1::convert(QLineEdit *from, QLineEdit *to,
@@ -329,19 +324,19 @@ void Form1::convert(QLineEdit *from, QLineEdit *to,
 
 // ---- The help panels ----
 
-void Form1::openPanel(const char *frame)
+void Form1::openPanel(QWidget *panel)
 {
-    for (const PanelSpec &panel : Panels::kPanels)
-        if (qstrcmp(panel.frame, frame) != 0)
-            control(QLatin1String(panel.frame))->hide();
+    for (QWidget *other : std::as_const(m_panels))
+        if (other != panel)
+            other->hide();
     setLayoutWidths(Design::kWideOuterWidth, Design::kWideFrameWidth);
-    control(QLatin1String(frame))->show();
+    panel->show();
     m_escape->setEnabled(true);
 }
 
-void Form1::closePanel(const char *frame)
+void Form1::closePanel(QWidget *panel)
 {
-    control(QLatin1String(frame))->hide();
+    panel->hide();
     setLayoutWidths(Design::kNarrowOuterWidth, Design::kNarrowFrameWidth);
     m_escape->setEnabled(false);
 }
@@ -354,99 +349,35 @@ void Form1::setLayoutWidths(int outerWidth, int frameWidth)
     if (border <= 0)
         border = Twips::toPixels(Design::kWideOuterWidth) - Twips::toPixels(Design::kCreatedClientWidth);
     setFixedWidth(Twips::toPixels(outerWidth) - border);
-    m_frame1->resize(Twips::toPixels(frameWidth), m_frame1->height());
-}
-
-void Form1::vormektypes_Click()
-{
-    openPanel("Frame2");
-}
-
-void Form1::cylmeas_Click()
-{
-    openPanel("Frame3");
-}
-
-void Form1::how2use_Click()
-{
-    openPanel("Frame4");
-}
-
-void Form1::info_Click()
-{
-    openPanel("Frame5");
-}
-
-void Form1::close2_Click()
-{
-    closePanel("Frame2");
-}
-
-void Form1::close3_Click()
-{
-    closePanel("Frame3");
-}
-
-void Form1::close4_Click()
-{
-    closePanel("Frame4");
-}
-
-void Form1::close5_Click()
-{
-    closePanel("Frame5");
+    m_calculator->resize(Twips::toPixels(frameWidth), m_calculator->height());
 }
 
 // ---- Themes ----
 
-void Form1::default_Click()
-{
-    applyTheme(Theme::Default);
-}
-
-void Form1::sky_Click()
-{
-    applyTheme(Theme::Sky);
-}
-
-void Form1::earth_Click()
-{
-    applyTheme(Theme::Earth);
-}
-
 void Form1::applyTheme(Theme theme)
 {
-    action("default")->setChecked(theme == Theme::Default);
-    action("sky")->setChecked(theme == Theme::Sky);
-    action("earth")->setChecked(theme == Theme::Earth);
-    applyPalette(themePalette(theme), this);
+    for (auto [itemTheme, item] : std::as_const(m_themeItems))
+        item->setChecked(itemTheme == theme);
+    const ThemePalette palette = themePalette(theme);
+    for (const ThemedColor &themed : std::as_const(m_themed))
+        setColor(themed.control, themed.property, roleColor(palette, themed.role));
 }
 
 // ---- The piston animation ----
 
 void Form1::Check1_Click()
 {
-    const bool animate = m_check1->isChecked();
+    const bool animate = m_animateCheck->isChecked();
     for (QWidget *callout : std::as_const(m_callouts))
         callout->setVisible(!animate);
     if (animate) {
-        m_timer1->start();
+        m_leftStroke->start();
         m_stroke.start();
     } else {
-        m_timer1->stop();
-        m_timer2->stop();
+        m_leftStroke->stop();
+        m_rightStroke->stop();
         placePiston(PistonStroke::kRest);
     }
-}
-
-void Form1::Timer1_Timer()
-{
-    stepPiston(m_stroke.leftward(), m_timer1, m_timer2);
-}
-
-void Form1::Timer2_Timer()
-{
-    stepPiston(m_stroke.rightward(), m_timer2, m_timer1);
 }
 
 void Form1::stepPiston(PistonStroke::Tick tick, QTimer *stroke, QTimer *nextStroke)
@@ -461,5 +392,5 @@ void Form1::stepPiston(PistonStroke::Tick tick, QTimer *stroke, QTimer *nextStro
 
 void Form1::placePiston(int left)
 {
-    m_image3->move(Twips::toPixels(left), m_image3->y());
+    m_piston->move(Twips::toPixels(left), m_piston->y());
 }

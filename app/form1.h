@@ -5,53 +5,27 @@
 #include "appearance/animation.h"
 #include "appearance/themes.h"
 #include "calc/module1.h"
+#include "widgets/colors.h"
 
 #include <QMainWindow>
 
 class AutoLabel;
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLineEdit;
 class QShortcut;
 class QTimer;
 
 // The one window: the calculator panel Frame1 with its converter, the four help panels
-// beside it, the menus, the themes and the piston animation. Handlers are named after
-// their control and event.
+// beside it, the menus, the themes and the piston animation. Every control, action and
+// timer carries its design name as its objectName; that is how the outside finds them.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit Form1(const Settings::Location &settings = Settings::defaultLocation(), QWidget *parent = nullptr);
-
-public slots:
-    void Command1_Click();
-    void computenow_Click();
-
-    void Command2_Click();
-    void Text1_GotFocus();
-    void Text2_GotFocus();
-
-    void vormektypes_Click();
-    void cylmeas_Click();
-    void how2use_Click();
-    void info_Click();
-    void close2_Click();
-    void close3_Click();
-    void close4_Click();
-    void close5_Click();
-
-    void default_Click();
-    void sky_Click();
-    void earth_Click();
-
-    void Check1_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-
-    void save_Click();
-    void ext_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -59,37 +33,67 @@ protected:
 
 private:
     void buildMenus();
-    void buildCalculator(QWidget *frame1);
+    void buildCalculator();
+    void buildPanels();
+    void connectControls();
+
     void Form_Load();
     void Form_Unload();
 
-    void ComputeRatio();
+    void showRatio();
     void showVerdict(Module1::Verdict verdict);
     void convert(QLineEdit *from, QLineEdit *to, std::optional<QString> (*conversion)(const QString &, const QLocale &),
                  const QString &failure);
     void showMessage(const QString &text);
 
-    void openPanel(const char *frame);
-    void closePanel(const char *frame);
+    void openPanel(QWidget *panel);
+    void closePanel(QWidget *panel);
     void setLayoutWidths(int outerWidth, int frameWidth);
 
     void applyTheme(Theme theme);
+    void Check1_Click();
     void stepPiston(PistonStroke::Tick tick, QTimer *stroke, QTimer *nextStroke);
     void placePiston(int left);
 
     QAction *action(const char *name) const;
     template<typename T = QWidget>
-    T *control(const QString &name) const;
+    T *control(const char *name) const;
+
+    // A colour that the themes set: the control's property takes the colour of its role.
+    struct ThemedColor {
+        QWidget *control;
+        ColorProperty property;
+        Role role;
+    };
+    void addThemed(QWidget *control, ColorProperty property, Role role);
 
     Settings::Location m_settings;
     PistonStroke m_stroke;
-    QFrame *m_frame1 = nullptr;
-    QLineEdit *m_text1 = nullptr;
-    QLineEdit *m_text2 = nullptr;
-    QCheckBox *m_check1 = nullptr;
-    QWidget *m_image3 = nullptr;
-    QTimer *m_timer1 = nullptr;
-    QTimer *m_timer2 = nullptr;
-    QShortcut *m_escape = nullptr;
-    QList<QWidget *> m_callouts; // the diagram's captions and their lines, hidden while animating
+
+    QFrame *m_calculator = nullptr;
+    QComboBox *m_barrelBore = nullptr;
+    QComboBox *m_barrelLength = nullptr;
+    QComboBox *m_cylinderBore = nullptr;
+    QComboBox *m_cylinderLength = nullptr;
+    QCheckBox *m_padCheck = nullptr;
+    QLineEdit *m_barrelAreaBox = nullptr;
+    QLineEdit *m_barrelVolumeBox = nullptr;
+    QLineEdit *m_cylinderAreaBox = nullptr;
+    QLineEdit *m_cylinderVolumeBox = nullptr;
+    QLineEdit *m_ratioBox = nullptr;
+    AutoLabel *m_verdictLabel = nullptr;
+    QLineEdit *m_inchesBox = nullptr;
+    QLineEdit *m_millimetresBox = nullptr;
+
+    QCheckBox *m_animateCheck = nullptr;
+    QWidget *m_piston = nullptr;
+    QTimer *m_leftStroke = nullptr;
+    QTimer *m_rightStroke = nullptr;
+    QList<QWidget *> m_callouts; // the drawing's captions and their lines, hidden while animating
+
+    QList<QFrame *> m_panels;
+    QShortcut *m_escape = nullptr; // closes the open panel
+    QList<ThemedColor> m_themed;
+    QAction *m_saveOnExit = nullptr;
+    QList<std::pair<Theme, QAction *>> m_themeItems; // in the order the file names them
 };

@@ -113,7 +113,9 @@ bool write(const QString &path, const QByteArray &content)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    // commit() would put a file in place whose buffered tail failed to reach the disk
+    // (a full disk, a file size limit): flush first, so that the old file stays instead.
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() && file.commit();
 }
 
 } // namespace Settings

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QColor>
 #include <QtGlobal>
-
-class QPalette;
-class QWidget;
 
 // Colours in the window system's form: 0x00BBGGRR is a fixed colour with red in the low
 // byte; 0x800000nn names the desktop's system colour number nn.
@@ -23,15 +19,8 @@ constexpr ColorValue rgbValue(int red, int green, int blue)
     return ColorValue(red) | ColorValue(green) << 8 | ColorValue(blue) << 16;
 }
 
-QColor resolveColor(ColorValue value, const QPalette &desktop);
-
-// A control's colour properties. The value is kept on the widget (as the dynamic property
-// "BackColor", "ForeColor" or "BorderColor") so that system colours can be resolved again
-// when the desktop's palette changes.
-enum class ColorProperty { Back, Fore, Border };
-
-void setColor(QWidget *widget, ColorProperty property, ColorValue value);
-ColorValue colorOf(const QWidget *widget, ColorProperty property);
-
-// Resolves every stored colour value below root against the current application palette.
-void refreshColors(QWidget *root);
+// Fixed colours that more than one part of the window uses.
+namespace FixedColor {
+constexpr ColorValue White = rgbValue(255, 255, 255);
+constexpr ColorValue Red = rgbValue(255, 0, 0);
+} // namespace FixedColor

@@ -3,10 +3,6 @@
 
 #include "appearance/colorvalue.h"
 
-#include <QList>
-
-class QWidget;
-
 enum class Theme { Default, Sky, Earth };
 
 struct ThemePalette {
@@ -19,17 +15,7 @@ struct ThemePalette {
 
 ThemePalette themePalette(Theme theme);
 
-enum class Role { PanelBack, PanelFore, BoxBack, LineBorder, ButtonBack };
+// The part a control's colour plays in a theme; None where no theme touches it.
+enum class Role { None, PanelBack, PanelFore, BoxBack, LineBorder, ButtonBack };
 
-// One colour assignment of a theme: the named control's property takes the role's colour.
-struct RoleAssignment {
-    QString control;
-    ColorProperty property;
-    Role role;
-};
-
-// The assignments in the order a theme makes them; the same for every theme.
-const QList<RoleAssignment> &roleTable();
-
-// Applies the palette to the controls below form (the form itself included).
-void applyPalette(const ThemePalette &palette, QWidget *form);
+ColorValue roleColor(const ThemePalette &palette, Role role);

@@ -10,13 +10,18 @@ namespace Module1 {
 namespace {
 
 constexpr double kCircleConstant = 3.14159265358979; // these 15 digits, not M_PI
+// Stock parts that the lists offer by name: the bore of a standard cylinder and the usable
+// length of a type 0 one.
 constexpr double kStandardBore = 23.6;
 constexpr double kType0Length = 73;
+// The length the piston head and the cylinder head take up, which moves no air; a "Sorbo"
+// pad on the piston head takes 3 mm more.
 constexpr double kAllowance = 10;
 constexpr double kAllowanceWithPad = 13;
+// The ratios the help texts call ideal.
 constexpr double kLowerBound = 1.5;
 constexpr double kUpperBound = 3;
-constexpr int kPlaces = 4;
+constexpr int kPlaces = 4; // every shown area, volume, ratio and conversion
 
 std::optional<double> finite(double value)
 {
@@ -28,35 +33,6 @@ std::optional<double> circleArea(double bore)
     const double radius = bore / 2;
     return finite(RoundHalfEven(kCircleConstant * (radius * radius), kPlaces));
 }
-
-// Runs the steps against a scratch copy of the boxes so that every step reads back
-// exactly the text that the previous one wrote.
-class Steps
-{
-public:
-    explicit Steps(const QLocale &locale) : m_locale(locale) { }
-
-    bool write(const QString &box, std::optional<double> value)
-    {
-        if (!value)
-            return false;
-        run.writes.append({box, NumberToText(*value, m_locale)});
-        return true;
-    }
-    std::optional<double> readBack(const QString &box) const
-    {
-        for (const auto &[name, text] : run.writes)
-            if (name == box)
-                return TextToNumber(text, m_locale);
-        return std::nullopt;
-    }
-    std::optional<double> read(const QString &text) const { return TextToNumber(text, m_locale); }
-
-    RatioRun run;
-
-private:
-    QLocale m_locale;
-};
 
 std::optional<double> product(std::optional<double> a, std::optional<double> b)
 {
@@ -125,40 +101,48 @@ QString ListItemText(const QString &item, const QLocale &locale)
     return plain.toString(value, 'f', point < 0 ? 0 : int(item.size() - point - 1));
 }
 
-RatioRun ComputeRatio(const RatioInputs &in, const QLocale &locale)
+RatioResult ComputeRatio(const RatioInputs &in, const QLocale &locale)
 {
-    Steps steps(locale);
-    const auto bore = steps.read(in.barrelBore);
-    if (!steps.write(QStringLiteral("Text5"), bore ? circleArea(*bore) : std::nullopt))
-        return steps.run;
+    RatioResult result;
+    const auto read = [&locale](const std::optional<QString> &text) {
+        return text ? TextToNumber(*text, locale) : std::nullopt;
+    };
+    const auto write = [&locale](std::optional<QString> &text, std::optional<double> value) {
+        if (value)
+            text = NumberToText(*value, locale);
+        return value.has_value();
+    };
 
-    const auto barrelVolume = product(steps.readBack(QStringLiteral("Text5")), steps.read(in.barrelLength));
-    if (!steps.write(QStringLiteral("Text6"), barrelVolume))
-        return steps.run;
+    const auto bore = read(in.barrelBore);
+    if (!write(result.barrelArea, bore ? circleArea(*bore) : std::nullopt))
+        return result;
+
+    if (!write(result.barrelVolume, product(read(result.barrelArea), read(in.barrelLength))))
+        return result;
 
     const auto cylinderBore =
-        in.cylinderBore == QLatin1String("Standard") ? std::optional(kStandardBore) : steps.read(in.cylinderBore);
-    if (!steps.write(QStringLiteral("Text7"), cylinderBore ? circleArea(*cylinderBore) : std::nullopt))
-        return steps.run;
+        in.cylinderBore == QLatin1String("Standard") ? std::optional(kStandardBore) : read(in.cylinderBore);
+    if (!write(result.cylinderArea, cylinderBore ? circleArea(*cylinderBore) : std::nullopt))
+        return result;
 
     const auto length =
-        in.cylinderLength == QLatin1String("Type '0'") ? std::optional(kType0Length) : steps.read(in.cylinderLength);
+        in.cylinderLength == QLatin1String("Type '0'") ? std::optional(kType0Length) : read(in.cylinderLength);
     const double allowance = in.pad ? kAllowanceWithPad : kAllowance;
     const auto usable = length ? finite(*length - allowance) : std::nullopt;
-    if (!steps.write(QStringLiteral("Text8"), product(steps.readBack(QStringLiteral("Text7")), usable)))
-        return steps.run;
+    if (!write(result.cylinderVolume, product(read(result.cylinderArea), usable)))
+        return result;
 
-    const auto cylinderVolume = steps.readBack(QStringLiteral("Text8"));
-    const auto volume = steps.readBack(QStringLiteral("Text6"));
-    if (!cylinderVolume || !volume || *volume == 0)
-        return steps.run;
-    const auto ratio = finite(RoundHalfEven(*cylinderVolume / *volume, kPlaces));
+    const auto cylinderVolume = read(result.cylinderVolume);
+    const auto barrelVolume = read(result.barrelVolume);
+    if (!cylinderVolume || !barrelVolume || *barrelVolume == 0)
+        return result;
+    const auto ratio = finite(RoundHalfEven(*cylinderVolume / *barrelVolume, kPlaces));
     if (!ratio)
-        return steps.run;
+        return result;
 
-    steps.run.writes.append({QStringLiteral("Text9"), NumberToText(*ratio, locale) + QStringLiteral(" : 1")});
-    steps.run.verdict = *ratio > kUpperBound ? Verdict::Over : *ratio < kLowerBound ? Verdict::Under : Verdict::Ok;
-    return steps.run;
+    result.ratio = NumberToText(*ratio, locale) + QStringLiteral(" : 1");
+    result.verdict = *ratio > kUpperBound ? Verdict::Over : *ratio < kLowerBound ? Verdict::Under : Verdict::Ok;
+    return result;
 }
 
 namespace {

@@ -2,10 +2,8 @@
 #pragma once
 
 #include <optional>
-#include <QList>
 #include <QLocale>
 #include <QString>
-#include <utility>
 
 namespace Module1 {
 
@@ -27,23 +25,29 @@ QString ListItemText(const QString &item, const QLocale &locale = QLocale());
 
 enum class Verdict { Over, Under, Ok };
 
+// The measurements as typed, in millimetres.
 struct RatioInputs {
-    QString barrelBore; // Combo1
-    QString barrelLength; // Combo2
-    QString cylinderBore; // Combo3: "Standard" or a number
-    QString cylinderLength; // Combo4: "Type '0'" or a number
-    bool pad = false; // Check2
+    QString barrelBore;
+    QString barrelLength;
+    QString cylinderBore; // "Standard" or a number
+    QString cylinderLength; // "Type '0'" or a number
+    bool pad = false; // a "Sorbo" pad is fitted
 };
 
-// What one press of Compute writes, step by step, and where it stopped.
-struct RatioRun {
-    QList<std::pair<QString, QString>> writes; // box name -> text, in order
-    std::optional<Verdict> verdict; // absent when a step failed
+// The texts that one computation shows, in the order its steps write them. A step that
+// fails leaves its text and every later one absent; what came before stays.
+struct RatioResult {
+    std::optional<QString> barrelArea;
+    std::optional<QString> barrelVolume;
+    std::optional<QString> cylinderArea;
+    std::optional<QString> cylinderVolume;
+    std::optional<QString> ratio; // "2.6584 : 1"
+    std::optional<Verdict> verdict; // present exactly when every step succeeded
 };
 
-// Each step writes its box and the next one reads that text back, so the volumes are
+// Each step writes its text and the next one reads that text back, so the volumes are
 // built from the areas as displayed and the ratio from the volumes as displayed.
-RatioRun ComputeRatio(const RatioInputs &in, const QLocale &locale = QLocale());
+RatioResult ComputeRatio(const RatioInputs &in, const QLocale &locale = QLocale());
 
 // The converter: inches to millimetres and back, rounded to four places.
 // Absent when the text is not a finite number or the result overflows.

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "panels/panels.h"
 
-#include "app/twips.h"
 #include "panels/paneltexts.h"
+#include "widgets/colors.h"
+#include "widgets/twips.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>
@@ -14,42 +15,39 @@ namespace {
 using enum Kind;
 using enum Font;
 
-constexpr ColorValue kRed = 0x0000FF;
-
 constexpr ControlSpec closeLabel(const char *name)
 {
-    return {name, TransparentLabel, "close", 1200, 5640, 495, 225, HeadingItalic, 0, nullptr, kBackColor, kRed};
+    return {name,          TransparentLabel, "close", 1200, 5640,    495,        225,
+            HeadingItalic, Themed::No,       false,   0,    nullptr, kBackColor, FixedColor::Red};
 }
 
 constexpr ControlSpec heading(const char *name, Kind kind, const char *caption, int left, int top, int width,
                               int height)
 {
-    return {name, kind, caption, left, top, width, height, Heading, 0, nullptr, kBackColor};
+    return {name, kind, caption, left, top, width, height, Heading, Themed::No, false, 0, nullptr, kBackColor};
 }
 
 constexpr ControlSpec text(const char *name, const char *content, int left, int top, int width, int height)
 {
-    return {name, PanelText, content, left, top, width, height, Small, 0, nullptr, kBackColor};
+    return {name, PanelText, content, left, top, width, height, Small, Themed::No, false, 0, nullptr, kBackColor};
 }
 
 // clang-format off
 const ControlSpec kFrame2[] = {
     heading("Label19", TransparentLabel, "Common Barrel Lengths:", 60, 60, 2115, 225),
-    text("Text3", PanelText::kBarrelLengths, 120, 300, 2745, 4635),
+    text("Text3", HelpText::kBarrelLengths, 120, 300, 2745, 4635),
     heading("Label20", TransparentLabel, "Cylinder Measurements:", 90, 5040, 2070, 225),
-    text("Text4", PanelText::kCylinderTypes, 120, 5250, 2745, 435),
-    closeLabel("close2"),
+    text("Text4", HelpText::kCylinderTypes, 120, 5250, 2745, 435),
 };
 
 const ControlSpec kFrame3[] = {
     heading("Label22", TransparentLabel, "Inner Barrel Dimension:", 90, 60, 1995, 225),
-    text("Text11", PanelText::kBarrelMeasurement, 90, 360, 2745, 1335),
+    text("Text11", HelpText::kBarrelMeasurement, 90, 360, 2745, 1335),
     heading("Label21", Label, "Cylinder Body Dimensions:", 60, 1800, 2250, 195),
-    text("Text10", PanelText::kCylinderMeasurement, 90, 2070, 2745, 2325),
+    text("Text10", HelpText::kCylinderMeasurement, 90, 2070, 2745, 2325),
     {"Image7", Picture, ":/cylinder.svg", 390, 4800, 1925, 574},
-    {"Label23", Label, "A", 1500, 4530, 120, 210, SmallBold, 0, nullptr, kBackColor},
-    {"Label24", Label, "B", 1200, 5370, 105, 210, SmallBold, 0, nullptr, kBackColor},
-    closeLabel("close3"),
+    {"Label23", Label, "A", 1500, 4530, 120, 210, SmallBold, Themed::No, false, 0, nullptr, kBackColor},
+    {"Label24", Label, "B", 1200, 5370, 105, 210, SmallBold, Themed::No, false, 0, nullptr, kBackColor},
 };
 
 // Dimension line A spans the whole tube, B the front end to the near edge of the port.
@@ -63,21 +61,20 @@ constexpr LineSpec kFrame3Lines[] = {
 
 const ControlSpec kFrame4[] = {
     heading("Label32", TransparentLabel, "How to use this Tool:", 90, 60, 1755, 225),
-    text("Text12", PanelText::kHowToUse, 90, 330, 2745, 5265),
-    closeLabel("close4"),
+    text("Text12", HelpText::kHowToUse, 90, 330, 2745, 5265),
 };
 
 const ControlSpec kFrame5[] = {
     heading("Label30", TransparentLabel, "Additional Information:", 90, 60, 1905, 225),
-    text("Text13", PanelText::kAdditionalInformation, 90, 330, 2745, 5265),
-    closeLabel("close5"),
+    text("Text13", HelpText::kAdditionalInformation, 90, 330, 2745, 5265),
 };
 
 const PanelSpec kPanelTable[] = {
-    {"Frame2", 90, kFrame2, {}},
-    {"Frame3", 105, kFrame3, kFrame3Lines},
-    {"Frame4", 105, kFrame4, {}},
-    {"Frame5", 105, kFrame5, {}},
+    // frame    opened by      closed by  top
+    {"Frame2", "vormektypes", "close2",   90, kFrame2, {}},
+    {"Frame3", "cylmeas",     "close3",  105, kFrame3, kFrame3Lines},
+    {"Frame4", "how2use",     "close4",  105, kFrame4, {}},
+    {"Frame5", "info",        "close5",  105, kFrame5, {}},
 };
 // clang-format on
 
@@ -100,10 +97,11 @@ QFrame *build(const PanelSpec &panel, QWidget *frame1)
         if (row.kind == Kind::Picture)
             createControl(row, frame);
     for (const LineSpec &line : panel.lines)
-        createLine(line, SystemColor::WindowText, frame);
+        createLine(line, frame);
     for (const ControlSpec &row : panel.controls)
         if (row.kind != Kind::Picture)
             createControl(row, frame);
+    createControl(closeLabel(panel.closer), frame);
     return frame;
 }
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/design.h"
+#include "widgets/factory.h"
+
+#include <span>
 
 class AutoLabel;
 class QFrame;
@@ -10,6 +12,8 @@ class QFrame;
 // red "close" label.
 struct PanelSpec {
     const char *frame;
+    const char *opener; // the Help menu item
+    const char *closer; // the "close" label
     int top;
     std::span<const ControlSpec> controls;
     std::span<const LineSpec> lines;
@@ -24,7 +28,7 @@ constexpr ColorValue kBackColor = 0xFFC0C0;
 // Frame2 to Frame5, in that order.
 extern const std::span<const PanelSpec> kPanels;
 
-// Builds a hidden panel inside frame1. Every control on it carries explicit colours, so
+// Builds a hidden panel inside frame1, its "close" label last. Every control on it carries explicit colours, so
 // nothing that recolours frame1 reaches the panel.
 QFrame *build(const PanelSpec &panel, QWidget *frame1);
 } // namespace Panels

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "panels/paneltexts.h"
 
-namespace PanelText {
+namespace HelpText {
 
 const char *const kBarrelLengths = "110mm - MP5K\n"
                                    "141mm - MP5PDW\n"
@@ -100,4 +100,4 @@ const char *const kAdditionalInformation = "Conversion Tool:\n"
                                            "   if a pad is installed, the pad's\n"
                                            "   thickness affect the over-all ratio.\n";
 
-} // namespace PanelText
+} // namespace HelpText

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "app/form1.h"
-#include "app/twips.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -17,6 +16,68 @@
 #include <QTest>
 #include <QTimer>
 
+// What a message box said.
+struct SeenMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    bool shown = false;
+};
+
+// Answers every message box with OK as soon as it shows, so that no test can hang on one.
+// A test that expects a message says so first; any other message fails the test.
+class MessageAnswerer : public QObject
+{
+public:
+    static MessageAnswerer &instance()
+    {
+        static MessageAnswerer answerer;
+        return answerer;
+    }
+    std::shared_ptr<SeenMessage> expect()
+    {
+        m_expected = std::make_shared<SeenMessage>();
+        return m_expected;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = qobject_cast<QMessageBox *>(watched);
+        if (box && event->type() == QEvent::Show) {
+            const SeenMessage seen{box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()), true};
+            if (m_expected)
+                *std::exchange(m_expected, nullptr) = seen;
+            else
+                QTest::qFail(qPrintable(QLatin1String("an unexpected message: ") + seen.text), __FILE__, __LINE__);
+            QMetaObject::invokeMethod(
+                box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    MessageAnswerer() { qApp->installEventFilter(this); }
+    std::shared_ptr<SeenMessage> m_expected;
+};
+
+inline std::shared_ptr<SeenMessage> answerNextMessage()
+{
+    return MessageAnswerer::instance().expect();
+}
+
+// The default locale for one test; the previous one comes back however the test ends.
+class LocaleForTest
+{
+public:
+    explicit LocaleForTest(const QLocale &locale) { QLocale::setDefault(locale); }
+    ~LocaleForTest() { QLocale::setDefault(m_previous); }
+
+private:
+    QLocale m_previous;
+};
+
 // A window whose settings.ini lives in a fresh temporary folder.
 struct FormUnderTest {
     explicit FormUnderTest(const QByteArray &settings = {}, bool writeSettings = false)
@@ -26,6 +87,7 @@ struct FormUnderTest {
             file.open(QIODevice::WriteOnly);
             file.write(settings);
         }
+        MessageAnswerer::instance();
         form = std::make_unique<Form1>(Settings::Location{path(), path()});
     }
     QString path() const { return QDir(dir.path()).filePath(QStringLiteral("settings.ini")); }
@@ -60,6 +122,16 @@ struct FormUnderTest {
         setText("Combo4", QStringLiteral("Type '0'"));
     }
     void click(const char *name) const { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
+    // A left click on a label, such as a panel's "close".
+    void clickLabel(const char *name) const { QTest::mouseClick(find<QLabel>(name), Qt::LeftButton); }
+    void trigger(const char *name) const { action(name)->trigger(); }
+    // One tick of a timer, as if its interval had passed, whether it runs or not.
+    void tick(const char *name) const
+    {
+        auto *timer = find<QTimer>(name);
+        QTimerEvent event(timer->timerId());
+        QCoreApplication::sendEvent(timer, &event);
+    }
     bool showAndActivate() const
     {
         form->show();
@@ -71,35 +143,14 @@ struct FormUnderTest {
     std::unique_ptr<Form1> form;
 };
 
-// Closes the next modal message box when it shows and keeps what it said.
-struct SeenMessage {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-    bool shown = false;
-};
-
-inline std::shared_ptr<SeenMessage> answerNextMessage()
-{
-    auto seen = std::make_shared<SeenMessage>();
-    QTimer::singleShot(0, [seen] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        *seen = {box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()), true};
-        box->button(QMessageBox::Ok)->click();
-    });
-    return seen;
-}
-
 // The colour of a pixel of a control as drawn, in window coordinates of the control.
 inline QColor pixelOf(QWidget *widget, QPoint at)
 {
     return widget->grab().toImage().pixelColor(at * widget->devicePixelRatioF());
 }
 
+// The design's twips in pixels at the 96 DPI of the test platforms: 15 twips a pixel.
 inline int px(int twips)
 {
-    return Twips::toPixels(twips);
+    return qRound(twips / 15.0);
 }

@@ -74,18 +74,18 @@ void AnimationTest::checkingHidesTheCaptionsAndStartsTheQuickStroke()
 
     QWidget *piston = t.find("Image3");
     const int top = piston->y();
-    t.form->Timer1_Timer();
+    t.tick("Timer1");
     QCOMPARE(piston->x(), px(1740));
-    t.form->Timer1_Timer();
+    t.tick("Timer1");
     QCOMPARE(piston->x(), px(1660));
     for (int i = 0; i < 12; ++i)
-        t.form->Timer1_Timer();
+        t.tick("Timer1");
     QCOMPARE(piston->x(), px(700));
-    t.form->Timer1_Timer(); // hands over without moving
+    t.tick("Timer1"); // hands over without moving
     QCOMPARE(piston->x(), px(700));
     QVERIFY(!timer(t, "Timer1")->isActive());
     QVERIFY(timer(t, "Timer2")->isActive());
-    t.form->Timer2_Timer();
+    t.tick("Timer2");
     QCOMPARE(piston->x(), px(660));
     QCOMPARE(piston->y(), top);
 }
@@ -96,7 +96,7 @@ void AnimationTest::uncheckingRestoresEverythingAtOnce()
     t.form->show();
     setAnimate(t, true);
     for (int i = 0; i < 5; ++i)
-        t.form->Timer1_Timer();
+        t.tick("Timer1");
     setAnimate(t, false);
     for (const char *name : kCallouts)
         QVERIFY2(t.find(name)->isVisible(), name);
@@ -110,16 +110,16 @@ void AnimationTest::checkingAgainStartsFromRestWhateverWasInterrupted()
     FormUnderTest t;
     setAnimate(t, true);
     for (int i = 0; i < 15; ++i) // through the quick stroke into the slow one
-        t.form->Timer1_Timer();
+        t.tick("Timer1");
     for (int i = 0; i < 3; ++i)
-        t.form->Timer2_Timer();
+        t.tick("Timer2");
     QVERIFY(timer(t, "Timer2")->isActive());
     setAnimate(t, false);
     setAnimate(t, true);
     QVERIFY(timer(t, "Timer1")->isActive());
     QVERIFY(!timer(t, "Timer2")->isActive());
-    t.form->Timer1_Timer();
-    t.form->Timer1_Timer();
+    t.tick("Timer1");
+    t.tick("Timer1");
     QCOMPARE(t.find("Image3")->x(), px(1660));
 }
 
@@ -128,9 +128,9 @@ void AnimationTest::onlyARealChangeRunsTheHandler()
     FormUnderTest t;
     setAnimate(t, true);
     for (int i = 0; i < 4; ++i)
-        t.form->Timer1_Timer();
+        t.tick("Timer1");
     setAnimate(t, true); // no change: the stroke goes on where it was
-    t.form->Timer1_Timer();
+    t.tick("Timer1");
     QCOMPARE(t.find("Image3")->x(), px(1740 - 4 * 80));
     QTest::mouseClick(t.find("Check1"), Qt::LeftButton);
     QVERIFY(!timer(t, "Timer1")->isActive());
@@ -142,8 +142,8 @@ void AnimationTest::aThemeDuringTheAnimationRecoloursButDoesNotShow()
     FormUnderTest t;
     t.form->show();
     setAnimate(t, true);
-    t.form->Timer1_Timer();
-    t.form->sky_Click();
+    t.tick("Timer1");
+    t.trigger("sky");
     for (const char *name : kCallouts) {
         QVERIFY2(t.find(name)->isHidden(), name);
         QCOMPARE(t.find(name)->palette().color(t.find(name)->foregroundRole()), QColor(Qt::white));

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Bad input and faults, end to end: the window keeps what it had and always starts and ends.
 #include "formtest.h"
+#include "programprocess.h"
 
 #include <QClipboard>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,7 +17,10 @@ private slots:
     void aHugePasteGetsTheMessageAndLosesNothing_data();
     void aHugePasteGetsTheMessageAndLosesNothing();
     void aNamedPipeForSettingsNeverBlocksTheStart();
-    void anUnwritableFolderKeepsTheOldFileAndEndsWithStatusZero();
+    void endsOnASignalWithItsSettingsWritten_data();
+    void endsOnASignalWithItsSettingsWritten();
+    void aFailedSaveKeepsTheOldFileWholeAndEndsWithStatusZero_data();
+    void aFailedSaveKeepsTheOldFileWholeAndEndsWithStatusZero();
 };
 
 void FaultsTest::aHugePasteGetsTheMessageAndLosesNothing_data()
@@ -33,7 +38,7 @@ void FaultsTest::aHugePasteGetsTheMessageAndLosesNothing()
     FormUnderTest t;
     QVERIFY(t.showAndActivate());
     t.enterMeasurements();
-    t.form->Command1_Click();
+    t.click("Command1");
     t.setText("Text2", QStringLiteral("25.4"));
     QWidget *target = t.find(box.constData());
     if (auto *combo = qobject_cast<QComboBox *>(target))
@@ -71,56 +76,76 @@ void FaultsTest::aNamedPipeForSettingsNeverBlocksTheStart()
     QVERIFY(form.close());
 }
 
-void FaultsTest::anUnwritableFolderKeepsTheOldFileAndEndsWithStatusZero()
+void FaultsTest::endsOnASignalWithItsSettingsWritten_data()
 {
-    // As root every folder is writable: run the program as an unprivileged user instead.
-    const QString dropPrivileges = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
-    if (geteuid() == 0 && dropPrivileges.isEmpty())
-        QSKIP("running as root without setpriv to drop privileges");
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString program = dir.filePath(QStringLiteral("cylinder-ratio"));
-    QVERIFY(QFile::copy(QStringLiteral(PROGRAM_PATH), program));
-    const QString config = dir.filePath(QStringLiteral("config/cylinder-ratio"));
-    QVERIFY(QDir().mkpath(config));
-    const QString settings = QDir(config).filePath(QStringLiteral("settings.ini"));
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+}
+
+void FaultsTest::endsOnASignalWithItsSettingsWritten()
+{
+    QFETCH(int, signal);
+    ProgramProcess program;
+    program.writeSettings("sky|1|anime\r\n");
+    QVERIFY(program.start());
+    QVERIFY(program.endWith(signal));
+    QCOMPARE(program.settings(), QByteArray("sky|1|anime\r\n"));
+}
+
+void FaultsTest::aFailedSaveKeepsTheOldFileWholeAndEndsWithStatusZero_data()
+{
+    QTest::addColumn<bool>("unwritableFolder");
+    QTest::newRow("folder not writable") << true;
+    QTest::newRow("file size limit") << false;
+}
+
+void FaultsTest::aFailedSaveKeepsTheOldFileWholeAndEndsWithStatusZero()
+{
+    QFETCH(bool, unwritableFolder);
+    ProgramProcess program;
+    const QByteArray old = "earth|1|noanime\r\nand a line the program never writes\r\n";
+    QString settings = program.settingsPath();
+    QString launcher;
+    QStringList arguments;
+    QStringList readOnly;
+    if (unwritableFolder) {
+        // A copy in a folder it cannot write to keeps its settings in the user's folder;
+        // that one is read-only too. Root writes anywhere, so root runs it as nobody.
+        const QString config = program.folder.filePath(QStringLiteral("config/cylinder-ratio"));
+        QVERIFY(QDir().mkpath(config));
+        settings = QDir(config).filePath(QStringLiteral("settings.ini"));
+        readOnly = {program.folder.path(), program.folder.filePath(QStringLiteral("config")), config};
+        if (geteuid() == 0) {
+            launcher = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+            arguments = {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                         QStringLiteral("--clear-groups")};
+        }
+    } else {
+        // The new file cannot grow past 4 bytes: the write fails half way.
+        launcher = QStandardPaths::findExecutable(QStringLiteral("prlimit"));
+        arguments = {QStringLiteral("--fsize=4"), QStringLiteral("--")};
+    }
     {
         QFile file(settings);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("earth|1|noanime\r\n");
+        file.write(old);
     }
-    for (const QString &folder : {dir.path(), dir.filePath(QStringLiteral("config")), config})
-        QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0755), 0);
-    QCOMPARE(chmod(QFile::encodeName(settings).constData(), 0644), 0);
+    for (const QString &folder : std::as_const(readOnly))
+        QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    const auto restore = qScopeGuard([&readOnly] {
+        for (const QString &folder : std::as_const(readOnly))
+            chmod(QFile::encodeName(folder).constData(), 0755);
+    });
 
-    QString launcher = program;
-    QStringList arguments;
-    if (geteuid() == 0) {
-        const QStringList unprivileged = {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                          QStringLiteral("--clear-groups")};
-        if (QProcess::execute(dropPrivileges,
-                              unprivileged + QStringList{QStringLiteral("test"), QStringLiteral("-x"), program})
-            != 0)
-            QSKIP("the temporary folder is out of reach of an unprivileged user");
-        launcher = dropPrivileges;
-        arguments = unprivileged + QStringList{program};
-    }
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
-    process.setProcessEnvironment(env);
-    process.start(launcher, arguments);
-    QVERIFY(process.waitForStarted());
-    QTest::qWait(500);
-    process.terminate();
-    QVERIFY(process.waitForFinished(10000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), 0);
-    QVERIFY(process.readAllStandardError().contains("could not save the settings"));
+    QVERIFY(program.start(launcher, arguments));
+    QVERIFY(program.endWith(SIGTERM));
+    QVERIFY(program.process.readAllStandardError().contains("could not save the settings"));
     QFile file(settings);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("earth|1|noanime\r\n"));
+    QCOMPARE(file.readAll(), old);
+    QCOMPARE(QDir(QFileInfo(settings).path()).entryList({QStringLiteral("settings.ini*")}, QDir::Files),
+             QStringList{QStringLiteral("settings.ini")}); // no half-written file left over
 }
 
 QTEST_MAIN(FaultsTest)

@@ -25,7 +25,6 @@ private slots:
     void menusHaveNoShortcutsOrAccessKeys();
     void labelsSizeToTheirCaptionsAndGrowToTheRight();
     void drawingsAndIconAreSharpAtEverySize();
-    void executableRunsAloneAndEndsWithStatusZero();
 };
 
 void FormTest::everyControlCarriesItsOwnName()
@@ -101,15 +100,14 @@ void FormTest::enterInAComboDoesNotAddToItsList()
 
 void FormTest::listItemsComputeWithTheirValueInACommaLocale()
 {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const LocaleForTest german(QLocale(QLocale::German, QLocale::Germany));
     FormUnderTest t;
     t.find<QComboBox>("Combo1")->setCurrentIndex(5);
     t.find<QComboBox>("Combo2")->setCurrentIndex(7);
     t.find<QComboBox>("Combo3")->setCurrentIndex(0);
     t.find<QComboBox>("Combo4")->setCurrentIndex(0);
     QCOMPARE(t.text("Combo1"), QStringLiteral("6,0300"));
-    t.form->Command1_Click();
-    QLocale::setDefault(QLocale::c());
+    t.click("Command1");
     QCOMPARE(t.text("Text5"), QStringLiteral("28,5578"));
     QCOMPARE(t.text("Text6"), QStringLiteral("10366,4814"));
     QCOMPARE(t.text("Text9"), QStringLiteral("2,6584 : 1"));
@@ -273,7 +271,7 @@ void FormTest::labelsSizeToTheirCaptionsAndGrowToTheRight()
     QCOMPARE(label->pos(), QPoint(px(3330), px(5790)));
     QCOMPARE(label->width(), px(75));
     t.enterMeasurements(QStringLiteral("110"));
-    t.form->Command1_Click();
+    t.click("Command1");
     QCOMPARE(label->pos(), QPoint(px(3330), px(5790)));
     const int advance = label->fontMetrics().horizontalAdvance(QStringLiteral("Over Ratio"));
     QVERIFY(label->width() >= advance && label->width() <= advance + 2);
@@ -297,32 +295,6 @@ void FormTest::drawingsAndIconAreSharpAtEverySize()
     QCOMPARE(window.pixelColor(head), QColor(255, 0, 0));
     const QImage cylinder = t.find("Image2")->grab().toImage();
     QCOMPARE(cylinder.pixelColor(cylinder.width() / 2, 10), QColor(255, 153, 0));
-}
-
-void FormTest::executableRunsAloneAndEndsWithStatusZero()
-{
-#ifdef Q_OS_UNIX
-    QTemporaryDir dir;
-    const QString copy = QDir(dir.path()).filePath(QStringLiteral("cylinder-ratio"));
-    QVERIFY(QFile::copy(QStringLiteral(PROGRAM_PATH), copy));
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(env);
-    program.start(copy);
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(copy), 1000);
-    QTest::qWait(300); // let it reach its event loop
-    program.terminate();
-    QVERIFY(program.waitForFinished(10000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-    QFile settings(QDir(dir.path()).filePath(QStringLiteral("settings.ini")));
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    QCOMPARE(settings.readAll(), QByteArray("default|1|noanime\r\n"));
-#else
-    QSKIP("signals are a Unix matter");
-#endif
 }
 
 QTEST_MAIN(FormTest)

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "formtest.h"
 
-#include "panels/paneltexts.h"
-
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -113,8 +111,8 @@ void PanelsTest::openingAnotherPanelReplacesTheOpenOne()
 {
     FormUnderTest t;
     t.form->show();
-    t.form->vormektypes_Click();
-    t.form->cylmeas_Click();
+    t.trigger("vormektypes");
+    t.trigger("cylmeas");
     expectOnly(t, "Frame3");
     QCOMPARE(t.form->width(), clientWidth(t, 8070));
     // A press that ends outside the label is no click.
@@ -129,10 +127,10 @@ void PanelsTest::widthsNeverDrift()
     FormUnderTest t;
     t.form->show();
     for (int round = 0; round < 5; ++round) {
-        t.form->info_Click();
-        t.form->how2use_Click();
+        t.trigger("info");
+        t.trigger("how2use");
         QCOMPARE(t.form->width(), clientWidth(t, 8070));
-        t.form->close4_Click();
+        t.clickLabel("close4");
         QCOMPARE(t.form->width(), clientWidth(t, 5130));
     }
     QCOMPARE(t.form->minimumSize(), t.form->maximumSize());
@@ -143,23 +141,16 @@ void PanelsTest::widthFollowsTheWindowFrameWhenThereIsOne()
     FormUnderTest t;
     QCOMPARE(t.form->width(), px(5130) - (px(8070) - px(7950))); // not shown yet: no frame
     t.form->show();
-    t.form->info_Click();
+    t.trigger("info");
     QCOMPARE(t.form->frameGeometry().width(), px(8070));
-    t.form->close5_Click();
+    t.clickLabel("close5");
     QCOMPARE(t.form->frameGeometry().width(), px(5130));
 }
 
 void PanelsTest::panelsHoldTheirTextsExactly()
 {
+    // The approved pictures show the texts; these are the blanks and breaks they cannot show.
     FormUnderTest t;
-    const std::pair<const char *, const char *> texts[] = {
-        {"Text3", PanelText::kBarrelLengths},      {"Text4", PanelText::kCylinderTypes},
-        {"Text11", PanelText::kBarrelMeasurement}, {"Text10", PanelText::kCylinderMeasurement},
-        {"Text12", PanelText::kHowToUse},          {"Text13", PanelText::kAdditionalInformation},
-    };
-    for (const auto &[box, text] : texts)
-        QCOMPARE(t.find<QPlainTextEdit>(box)->toPlainText(), QString::fromLatin1(text));
-
     const QString howTo = t.find<QPlainTextEdit>("Text12")->toPlainText();
     QVERIFY(howTo.contains(QLatin1String("distance of the \n")));
     QVERIFY(howTo.contains(QLatin1String("Type 1 & 2 etc., \n")));
@@ -180,8 +171,9 @@ void PanelsTest::panelTextsAreOutOfTheTabSequenceYetSelectableAndReadOnly()
 {
     FormUnderTest t;
     QVERIFY(t.showAndActivate());
-    t.form->how2use_Click();
+    t.trigger("how2use");
     auto *box = t.find<QPlainTextEdit>("Text12");
+    const QString text = box->toPlainText();
     QCOMPARE(box->focusPolicy(), Qt::ClickFocus);
     QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -196,7 +188,7 @@ void PanelsTest::panelTextsAreOutOfTheTabSequenceYetSelectableAndReadOnly()
     QCOMPARE(QApplication::focusWidget(), box);
     QTest::keyClicks(box, QStringLiteral("typed"));
     QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->toPlainText(), QString::fromLatin1(PanelText::kHowToUse));
+    QCOMPARE(box->toPlainText(), text);
     QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
     QVERIFY(box->textCursor().hasSelection());
 }
@@ -219,7 +211,7 @@ void PanelsTest::panelsShowTheirOwnColours()
 {
     FormUnderTest t;
     t.form->show();
-    t.form->cylmeas_Click();
+    t.trigger("cylmeas");
     const QColor lavender(192, 192, 255);
     auto *frame = t.find("Frame3");
     QCOMPARE(pixelOf(frame, QPoint(frame->width() - 3, 3)), lavender);

@@ -227,7 +227,7 @@ void SettingsTest::everyCloseWritesTheFile()
     QFETCH(QString, how);
     FormUnderTest t;
     t.form->show();
-    t.form->earth_Click();
+    t.trigger("earth");
     t.find<QCheckBox>("Check1")->setChecked(true);
     if (how == QLatin1String("Exit"))
         t.action("ext")->trigger();
@@ -247,14 +247,14 @@ void SettingsTest::saveToggleWritesNothingByItself()
     QVERIFY(!save->isChecked());
     save->trigger();
     QVERIFY(save->isChecked());
-    t.form->save_Click();
+    t.trigger("save");
     QVERIFY(!save->isChecked());
     QFile file(t.path());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("sky|1|noanime\r\n"));
     file.close();
 
-    t.form->sky_Click();
+    t.trigger("sky");
     t.find<QCheckBox>("Check1")->setChecked(true);
     t.form->close();
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -269,7 +269,7 @@ void SettingsTest::aFailedWriteKeepsTheOldFileAndStillCloses()
     const QString unwritable = dir.filePath(QStringLiteral("settings.ini/inside.ini")); // under a file
     Form1 form({readable, unwritable});
     QVERIFY(form.findChild<QAction *>(QStringLiteral("earth"))->isChecked());
-    form.sky_Click();
+    form.findChild<QAction *>(QStringLiteral("sky"))->trigger();
     QVERIFY(form.close());
     QFile file(readable);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -282,7 +282,7 @@ void SettingsTest::savedChoicesComeBackAtTheNextStart()
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     {
         Form1 form({path, path});
-        form.sky_Click();
+        form.findChild<QAction *>(QStringLiteral("sky"))->trigger();
         form.findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true);
         form.close();
     }

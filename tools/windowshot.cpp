@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Renders the window to a PNG, for the README and for looking at a change:
-//   window-shot OUT.png [compute] [menu item or handler name, e.g. sky, how2use] ...
+//   window-shot OUT.png [compute] [menu item, e.g. sky, how2use] ...
 #include "app/form1.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 int main(int argc, char *argv[])
@@ -25,9 +26,11 @@ int main(int argc, char *argv[])
                 {"Combo1", "6.03"}, {"Combo2", "363"}, {"Combo3", "Standard"}, {"Combo4", "Type '0'"}};
             for (const auto &[combo, text] : inputs)
                 form.findChild<QComboBox *>(QLatin1String(combo))->setEditText(QString::fromLatin1(text));
-            form.Command1_Click();
-        } else if (!QMetaObject::invokeMethod(&form, qPrintable(step + QLatin1String("_Click")))) {
-            qWarning("no handler %s_Click", qPrintable(step));
+            form.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        } else if (auto *item = form.findChild<QAction *>(step)) {
+            item->trigger();
+        } else {
+            qWarning("no menu item %s", qPrintable(step));
             return 2;
         }
     }

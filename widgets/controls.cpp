@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls.h"
+#include "widgets/controls.h"
 
 #include <algorithm>
 #include <qdrawutil.h>
@@ -83,12 +83,12 @@ QList<QSize> DrawingIconEngine::availableSizes(QIcon::Mode, QIcon::State)
     return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
 }
 
-Picture::Picture(const QString &resource, QWidget *parent) : QWidget(parent), m_drawing(resource)
+DrawingWidget::DrawingWidget(const QString &resource, QWidget *parent) : QWidget(parent), m_drawing(resource)
 {
     m_drawing.setAspectRatioMode(Qt::IgnoreAspectRatio);
 }
 
-void Picture::paintEvent(QPaintEvent *)
+void DrawingWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     m_drawing.render(&painter, rect());

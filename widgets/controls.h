@@ -61,11 +61,11 @@ private:
 };
 
 // A vector drawing, stretched onto the widget.
-class Picture : public QWidget
+class DrawingWidget : public QWidget
 {
     Q_OBJECT
 public:
-    Picture(const QString &resource, QWidget *parent);
+    DrawingWidget(const QString &resource, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

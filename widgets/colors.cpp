@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "appearance/colorvalue.h"
+#include "widgets/colors.h"
 
 #include <QApplication>
 #include <QMainWindow>

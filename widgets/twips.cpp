@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/twips.h"
+#include "widgets/twips.h"
 
 #include <cmath>
 #include <QGuiApplication>

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+// The window as a user sees it, compared with approved pictures: a wrong caption, font,
+// position, colour or help text shows up as pixels. After an intended change of the looks,
+// scripts/approve-pictures renders the pictures anew; look at them before committing.
+#include "formtest.h"
+
+#include <QDir>
+
+class PicturesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void looksAsApproved_data();
+    void looksAsApproved();
+};
+
+namespace {
+
+const QString kApproved = QStringLiteral(SOURCE_DIR "/tests/approved");
+
+// Pixels whose channels differ by more than kChannelTolerance count as different; a
+// picture passes with at most kPixelTolerance of them (antialiasing may vary a little).
+constexpr int kChannelTolerance = 24;
+constexpr int kPixelTolerance = 6;
+
+int differingPixels(const QImage &actual, const QImage &approved, QImage *marks)
+{
+    *marks = actual.convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            const QColor a = actual.pixelColor(x, y);
+            const QColor b = approved.pixelColor(x, y);
+            if (std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())})
+                > kChannelTolerance) {
+                ++count;
+                marks->setPixelColor(x, y, Qt::magenta);
+            }
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+void PicturesTest::initTestCase()
+{
+    QLocale::setDefault(QLocale::c());
+}
+
+void PicturesTest::looksAsApproved_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("default") << QStringList{};
+    QTest::newRow("sky") << QStringList{"sky"};
+    QTest::newRow("earth") << QStringList{"earth"};
+    QTest::newRow("ok-default") << QStringList{"compute"};
+    QTest::newRow("under-sky") << QStringList{"sky", "under"};
+    QTest::newRow("over-earth") << QStringList{"earth", "over"};
+    QTest::newRow("how2use") << QStringList{"how2use"};
+    QTest::newRow("cylmeas-sky") << QStringList{"sky", "cylmeas"};
+    QTest::newRow("vormektypes") << QStringList{"vormektypes"};
+    QTest::newRow("info-earth") << QStringList{"earth", "info"};
+    QTest::newRow("converted") << QStringList{"convert"};
+}
+
+void PicturesTest::looksAsApproved()
+{
+    QFETCH(QStringList, steps);
+    FormUnderTest t;
+    for (const QString &step : std::as_const(steps)) {
+        if (step == QLatin1String("compute") || step == QLatin1String("under") || step == QLatin1String("over")) {
+            // The typical measurements with a 363 mm barrel are Ok, with 229 mm Over, 650 mm Under.
+            t.enterMeasurements(step == QLatin1String("over")        ? QStringLiteral("229")
+                                    : step == QLatin1String("under") ? QStringLiteral("650")
+                                                                     : QStringLiteral("363"));
+            t.click("Command1");
+        } else if (step == QLatin1String("convert")) {
+            t.setText("Text1", QStringLiteral("1"));
+            t.click("Command2");
+        } else {
+            t.trigger(qPrintable(step));
+        }
+    }
+    t.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(t.form.get()));
+    const QImage actual = t.form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString name = QString::fromLatin1(QTest::currentDataTag()) + QLatin1String(".png");
+
+    if (qEnvironmentVariableIsSet("APPROVE_PICTURES")) {
+        QDir().mkpath(kApproved);
+        QVERIFY(actual.save(QDir(kApproved).filePath(name)));
+        return;
+    }
+    const QImage approved(QDir(kApproved).filePath(name));
+    QVERIFY2(!approved.isNull(), qPrintable(name + QLatin1String(" has no approved picture")));
+    const QString rejected = QDir::current().filePath(QLatin1String("rejected-") + name);
+    if (actual.size() != approved.size()) {
+        actual.save(rejected);
+        QFAIL(qPrintable(QStringLiteral("size %1x%2, approved %3x%4; see %5")
+                             .arg(actual.width())
+                             .arg(actual.height())
+                             .arg(approved.width())
+                             .arg(approved.height())
+                             .arg(rejected)));
+    }
+    QImage marks;
+    const int differing = differingPixels(actual, approved.convertToFormat(QImage::Format_RGB32), &marks);
+    if (differing > kPixelTolerance)
+        marks.save(rejected);
+    QVERIFY2(differing <= kPixelTolerance,
+             qPrintable(QStringLiteral("%1 pixels differ; marked in %2").arg(differing).arg(rejected)));
+}
+
+QTEST_MAIN(PicturesTest)
+#include "tst_pictures.moc"

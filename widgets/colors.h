@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "appearance/colorvalue.h"
+
+#include <QColor>
+
+class QPalette;
+class QWidget;
+
+QColor resolveColor(ColorValue value, const QPalette &desktop);
+
+// A control's colour properties. The value is kept on the widget (as the dynamic property
+// "BackColor", "ForeColor" or "BorderColor") so that system colours can be resolved again
+// when the desktop's palette changes.
+enum class ColorProperty { Back, Fore, Border };
+
+void setColor(QWidget *widget, ColorProperty property, ColorValue value);
+ColorValue colorOf(const QWidget *widget, ColorProperty property);
+
+// Resolves every stored colour value below root against the current application palette.
+void refreshColors(QWidget *root);
