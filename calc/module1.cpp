@@ -64,10 +64,6 @@ std::optional<double> product(std::optional<double> a, std::optional<double> b)
     return a && b ? finite(*a * *b) : std::nullopt;
 }
 
-} // namespace
-
-namespace {
-
 // Direction marks are invisible and carry no part of a number. Some locales put them in
 // their signs, and the locale's own reader then fails on them.
 QString withoutDirectionMarks(QString text)
