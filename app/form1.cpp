@@ -140,6 +140,10 @@ void Form1::buildCalculator(QWidget *frame1)
         combo->setEditText(initial);
     }
 
+    // Styles that outline a box in its parent's colour would show the theme's panel around
+    // the ratio; it keeps the design's frame, and only a verdict recolours it.
+    setColor(control(QStringLiteral("Text9")), ColorProperty::Frame, SystemColor::ButtonFace);
+
     m_text1 = control<QLineEdit>(QStringLiteral("Text1"));
     m_text2 = control<QLineEdit>(QStringLiteral("Text2"));
     m_check1 = control<QCheckBox>(QStringLiteral("Check1"));
