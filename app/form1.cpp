@@ -146,6 +146,9 @@ void Form1::buildCalculator()
     m_millimetresBox = control<QLineEdit>("Text2");
     m_animateCheck = control<QCheckBox>("Check1");
     m_piston = control("Image3");
+    // Styles that outline a box in its parent's colour would show the theme's panel around
+    // the ratio; it keeps the design's frame, and only a verdict recolours it.
+    setColor(m_ratioBox, ColorProperty::Frame, SystemColor::ButtonFace);
 
     m_leftStroke = new QTimer(this);
     m_rightStroke = new QTimer(this);

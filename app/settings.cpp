@@ -72,20 +72,29 @@ QByteArray line(std::optional<Theme> markedTheme, bool save, bool animate)
     return QByteArray(themeWord(*markedTheme)) + "|1|" + (animate ? "anime" : "noanime") + "\r\n";
 }
 
-Location locate(const QString &executableDir, const QString &userConfigDir, bool executableDirWritable)
+Location locate(const QString &executableDir, const QString &userConfigDir, Copy copy)
 {
     const QString beside = QDir(executableDir).filePath(kFileName);
-    if (executableDirWritable)
-        return {beside, beside};
     const QString user = QDir(userConfigDir).filePath(kFileName);
+    switch (copy) {
+    case Copy::Installed:
+        return {user, user};
+    case Copy::Portable:
+        return {beside, beside};
+    case Copy::ReadOnly:
+        break;
+    }
     return {QFileInfo(user).isFile() ? user : beside, user};
 }
 
 Location defaultLocation()
 {
-    const QString executableDir = QCoreApplication::applicationDirPath();
-    return locate(executableDir, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-                  QFileInfo(executableDir).isWritable());
+    const QFileInfo executableDir(QCoreApplication::applicationDirPath());
+    const QString installDir = QFileInfo(QStringLiteral(INSTALL_BINDIR)).canonicalFilePath();
+    Copy copy = executableDir.isWritable() ? Copy::Portable : Copy::ReadOnly;
+    if (!installDir.isEmpty() && executableDir.canonicalFilePath() == installDir)
+        copy = Copy::Installed;
+    return locate(executableDir.filePath(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), copy);
 }
 
 std::optional<QByteArray> readFirstLine(const QString &path)

@@ -36,10 +36,18 @@ struct Location {
     QString writePath;
 };
 
-// A copy in a writable folder keeps its file beside the executable; an installed copy
-// writes to the user's configuration folder and reads the file there when there is one,
-// otherwise the one shipped beside the executable.
-Location locate(const QString &executableDir, const QString &userConfigDir, bool executableDirWritable);
+// Where a copy of the program runs from.
+enum class Copy {
+    Installed, // from the folder it was installed into, whoever runs it
+    Portable, // from any other folder that it may write to
+    ReadOnly, // from any other folder that it may not write to
+};
+
+// An installed copy keeps its file in the user's configuration folder only, so that it never
+// writes into a system folder and no user reads another's choices. A portable copy keeps it
+// beside the executable; one in a read-only folder writes to the user's folder and reads the
+// file there once there is one, until then the one shipped beside the executable.
+Location locate(const QString &executableDir, const QString &userConfigDir, Copy copy);
 Location defaultLocation();
 
 // How much of the file is ever read: no settings line is longer, and a huge file costs nothing.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/module1.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -39,12 +40,22 @@ std::optional<double> product(std::optional<double> a, std::optional<double> b)
     return a && b ? finite(*a * *b) : std::nullopt;
 }
 
+// Direction marks are invisible and carry no part of a number. Some locales put them in
+// their signs, and the locale's own reader then fails on them.
+QString withoutDirectionMarks(QString text)
+{
+    return text.remove(QChar(0x200E)).remove(QChar(0x200F)).remove(QChar(0x061C));
+}
+
 } // namespace
 
 std::optional<double> TextToNumber(const QString &text, const QLocale &locale)
 {
+    QString plain = withoutDirectionMarks(text.trimmed());
+    plain.replace(withoutDirectionMarks(locale.negativeSign()), QStringLiteral("-"));
+    plain.replace(withoutDirectionMarks(locale.positiveSign()), QStringLiteral("+"));
     bool ok = false;
-    const double value = locale.toDouble(QStringView(text).trimmed(), &ok);
+    const double value = locale.toDouble(plain, &ok);
     return ok ? finite(value) : std::nullopt;
 }
 
@@ -53,9 +64,11 @@ QString NumberToText(double value, const QLocale &locale)
     if (value == 0 || !std::isfinite(value))
         return QStringLiteral("0");
 
-    // "%.14e" rounds to 15 significant digits and tells the exponent after rounding.
+    // "%.14e" rounds to 15 significant digits and tells the exponent after rounding. The
+    // largest doubles would round past the largest double and no longer read back.
+    constexpr double kLargestWritable = 1.79769313486231e308;
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::min(std::fabs(value), kLargestWritable));
     const QByteArray formatted(buffer);
     const qsizetype e = formatted.indexOf('e');
     const int exponent = std::atoi(formatted.constData() + e + 1);
@@ -64,13 +77,14 @@ QString NumberToText(double value, const QLocale &locale)
         digits.chop(1);
 
     const QString point = locale.decimalPoint();
-    QString text = value < 0 ? locale.negativeSign() : QString();
+    // ASCII digits and signs: every locale reads them, unlike some locales' own signs.
+    QString text = value < 0 ? QStringLiteral("-") : QString();
     if (exponent >= 15 || exponent < -4) {
         text += QChar(digits[0]);
         if (digits.size() > 1)
             text += point + QString::fromLatin1(digits.mid(1));
         text += QStringLiteral("E%1%2")
-                    .arg(exponent < 0 ? locale.negativeSign() : locale.positiveSign())
+                    .arg(exponent < 0 ? QLatin1Char('-') : QLatin1Char('+'))
                     .arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
     } else if (exponent < 0) {
         text += QLatin1Char('0') + point + QString(-exponent - 1, QLatin1Char('0')) + QString::fromLatin1(digits);
@@ -92,13 +106,8 @@ double RoundHalfEven(double x, int places)
 QString ListItemText(const QString &item, const QLocale &locale)
 {
     bool ok = false;
-    const double value = QLocale::c().toDouble(item, &ok);
-    if (!ok)
-        return item;
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    const qsizetype point = item.indexOf(QLatin1Char('.'));
-    return plain.toString(value, 'f', point < 0 ? 0 : int(item.size() - point - 1));
+    QLocale::c().toDouble(item, &ok);
+    return ok ? QString(item).replace(QLatin1Char('.'), locale.decimalPoint()) : item;
 }
 
 RatioResult ComputeRatio(const RatioInputs &in, const QLocale &locale)

@@ -7,20 +7,22 @@
 
 namespace Module1 {
 
-// Reads text as a finite double in the given locale: blanks around the number, a sign,
-// digit grouping and an exponent are accepted. Empty text, words such as "inf" or "nan",
-// and values too large for a double give no number.
+// Reads text as a finite double in the given locale: blanks around the number, a sign (the
+// locale's own or an ASCII one), digit grouping and an exponent are accepted. Empty text,
+// words such as "inf" or "nan", and values too large for a double give no number.
 std::optional<double> TextToNumber(const QString &text, const QLocale &locale = QLocale());
 
 // Writes a number rounded to 15 significant digits, without trailing zeros or grouping;
-// from 1E+15 up and below 1E-04 in exponent form. A negative zero is written "0".
+// from 1E+15 up and below 1E-04 in exponent form. A negative zero is written "0". Digits,
+// signs and the E are ASCII, the decimal separator the locale's: every locale reads it back.
 QString NumberToText(double value, const QLocale &locale = QLocale());
 
 // x rounded to the given number of decimal places, an exact half going to the even side.
 double RoundHalfEven(double x, int places);
 
-// A list item that names a number ("6.0300") shown with the locale's decimal separator,
-// so that picking it computes with the value it names; words pass through unchanged.
+// A list item that names a number ("6.0300") shown with the locale's decimal separator and
+// the same digits as the results, so that picking it computes with the value it names;
+// words pass through unchanged.
 QString ListItemText(const QString &item, const QLocale &locale = QLocale());
 
 enum class Verdict { Over, Under, Ok };

@@ -28,7 +28,7 @@ public:
         }
     }
 
-    QString program() const { return folder.filePath(QStringLiteral("cylinder-ratio")); }
+    QString program() const { return programPath; }
     QString settingsPath() const { return folder.filePath(QStringLiteral("settings.ini")); }
     void writeSettings(const QByteArray &content) const
     {
@@ -71,6 +71,7 @@ public:
     }
 
     QTemporaryDir folder;
+    QString programPath = folder.filePath(QStringLiteral("cylinder-ratio"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     QProcess process;
 

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 
 class FormTest : public QObject
@@ -16,6 +17,8 @@ private slots:
     void listsHoldTheDesignedItemsUnderTheInitialTexts();
     void enterInAComboDoesNotAddToItsList();
     void listItemsComputeWithTheirValueInACommaLocale();
+    void negativeResultsReadBackInLocalesWithTheirOwnSigns_data();
+    void negativeResultsReadBackInLocalesWithTheirOwnSigns();
     void tabVisitsTheDesignedSequenceStartingAtAnimate();
     void computeFillsEveryBoxAndPaintsTheVerdict_data();
     void computeFillsEveryBoxAndPaintsTheVerdict();
@@ -111,6 +114,54 @@ void FormTest::listItemsComputeWithTheirValueInACommaLocale()
     QCOMPARE(t.text("Text5"), QStringLiteral("28,5578"));
     QCOMPARE(t.text("Text6"), QStringLiteral("10366,4814"));
     QCOMPARE(t.text("Text9"), QStringLiteral("2,6584 : 1"));
+}
+
+void FormTest::negativeResultsReadBackInLocalesWithTheirOwnSigns_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("point");
+    QTest::newRow("he_IL") << "he_IL" << ".";
+    QTest::newRow("ar_EG") << "ar_EG" << "\u066B";
+    QTest::newRow("fa_IR") << "fa_IR" << "\u066B";
+    QTest::newRow("ur_PK") << "ur_PK" << ".";
+    QTest::newRow("ps_AF") << "ps_AF" << "\u066B";
+    QTest::newRow("sv_SE") << "sv_SE" << ",";
+    QTest::newRow("bn_BD") << "bn_BD" << ".";
+    // clang-format on
+}
+
+void FormTest::negativeResultsReadBackInLocalesWithTheirOwnSigns()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, point);
+    const LocaleForTest given{QLocale(locale)};
+    const auto decimal = [&point](const char *whole, const char *fraction) {
+        return QLatin1String(whole) + point + QLatin1String(fraction);
+    };
+    FormUnderTest t;
+    QCOMPARE(t.find<QComboBox>("Combo1")->itemText(0), decimal("5", "5800"));
+
+    t.setText("Combo1", QStringLiteral("2"));
+    t.setText("Combo2", QStringLiteral("3"));
+    t.setText("Combo3", QStringLiteral("2"));
+    t.setText("Combo4", QStringLiteral("5"));
+    auto seen = answerNextMessage();
+    t.click("Command1");
+    QVERIFY(!seen->shown);
+    QCOMPARE(t.text("Text8"), decimal("-15", "708"));
+    QCOMPARE(t.text("Text9"), decimal("-1", "6667 : 1"));
+    QCOMPARE(t.find<QLabel>("Label1")->text(), QStringLiteral("Under Ratio"));
+
+    // The converter's answer converted back: its own text read again.
+    t.setText("Text1", QStringLiteral("-1"));
+    t.click("Command2");
+    QCOMPARE(t.text("Text2"), decimal("-25", "4"));
+    t.setText("Text1", QString());
+    seen = answerNextMessage();
+    t.click("Command2");
+    QVERIFY(!seen->shown);
+    QCOMPARE(t.text("Text1"), QStringLiteral("-1"));
 }
 
 void FormTest::tabVisitsTheDesignedSequenceStartingAtAnimate()

@@ -123,14 +123,20 @@ void SettingsTest::installedCopiesUseTheUsersFolder()
     QTemporaryDir exe, user;
     const QString beside = exe.filePath(QStringLiteral("settings.ini"));
     const QString mine = user.filePath(QStringLiteral("settings.ini"));
-    const Location portable = locate(exe.path(), user.path(), true);
+    QVERIFY(write(beside, "sky|1|anime\r\n")); // left behind, or shipped with the program
+
+    const Location installed = locate(exe.path(), user.path(), Copy::Installed);
+    QCOMPARE(installed.readPath, mine); // never another user's file beside the executable
+    QCOMPARE(installed.writePath, mine);
+    const Location portable = locate(exe.path(), user.path(), Copy::Portable);
     QCOMPARE(portable.readPath, beside);
     QCOMPARE(portable.writePath, beside);
-    const Location installed = locate(exe.path(), user.path(), false);
-    QCOMPARE(installed.readPath, beside); // the default shipped with the program
-    QCOMPARE(installed.writePath, mine);
-    QVERIFY(write(mine, "sky|1|anime\r\n"));
-    QCOMPARE(locate(exe.path(), user.path(), false).readPath, mine);
+    const Location readOnly = locate(exe.path(), user.path(), Copy::ReadOnly);
+    QCOMPARE(readOnly.readPath, beside); // the default shipped with the program
+    QCOMPARE(readOnly.writePath, mine);
+
+    QVERIFY(write(mine, "earth|1|anime\r\n"));
+    QCOMPARE(locate(exe.path(), user.path(), Copy::ReadOnly).readPath, mine);
     QVERIFY(write(user.filePath(QStringLiteral("new/folder/settings.ini")), "x"));
 }
 

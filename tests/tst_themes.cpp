@@ -16,6 +16,7 @@ private slots:
     void verdictColoursAndThePanelsAreLeftAlone();
     void defaultFollowsTheDesktopAndTurnsTheRatioHeadingToButtonText();
     void buttonFacesShowUnderEveryStyle();
+    void theRatioBoxLooksTheSameUnderEveryThemeInFusion();
 };
 
 namespace {
@@ -31,6 +32,13 @@ QColor lineColour(const FormUnderTest &t)
 {
     QWidget *line = t.find("Line1");
     return pixelOf(line, QPoint(line->width() / 2, 0));
+}
+
+void useStyle(const FormUnderTest &t, QStyle *style)
+{
+    t.form->setStyle(style);
+    for (QWidget *child : t.form->findChildren<QWidget *>())
+        child->setStyle(style);
 }
 
 } // namespace
@@ -150,13 +158,34 @@ void ThemesTest::buttonFacesShowUnderEveryStyle()
     for (const QString &name : QStyleFactory::keys()) {
         const std::unique_ptr<QStyle> style(QStyleFactory::create(name)); // outlives the window using it
         FormUnderTest t;
-        t.form->setStyle(style.get());
-        for (QWidget *child : t.form->findChildren<QWidget *>())
-            child->setStyle(style.get());
+        useStyle(t, style.get());
         t.form->show();
         t.trigger("earth");
         QCOMPARE(pixelOf(t.find("Command1"), QPoint(8, 8)), QColor(255, 224, 192));
     }
+}
+
+void ThemesTest::theRatioBoxLooksTheSameUnderEveryThemeInFusion()
+{
+    // Fusion outlines a box in a shade of its surroundings' colour.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QVERIFY(fusion);
+    FormUnderTest t;
+    useStyle(t, fusion.get());
+    t.form->show();
+    QWidget *ratio = t.find("Text9");
+    const QImage designed = ratio->grab().toImage();
+    for (const char *theme : {"sky", "earth", "default"}) {
+        t.trigger(theme);
+        QCOMPARE(ratio->grab().toImage(), designed);
+    }
+
+    const QPalette desktop = QApplication::palette(); // and it follows the desktop's scheme
+    QPalette dark = desktop;
+    dark.setColor(QPalette::Button, QColor(40, 40, 40));
+    QApplication::setPalette(dark);
+    QCOMPARE(ratio->palette().color(QPalette::Window), QColor(40, 40, 40));
+    QApplication::setPalette(desktop);
 }
 
 QTEST_MAIN(ThemesTest)

@@ -19,13 +19,22 @@ const char *propertyName(ColorProperty property)
         return "ForeColor";
     case ColorProperty::Border:
         return "BorderColor";
+    case ColorProperty::Frame:
+        return "FrameColor";
     }
     return "";
 }
 
 QPalette::ColorRole roleOf(const QWidget *widget, ColorProperty property)
 {
-    return property == ColorProperty::Back ? widget->backgroundRole() : widget->foregroundRole();
+    switch (property) {
+    case ColorProperty::Back:
+        return widget->backgroundRole();
+    case ColorProperty::Frame:
+        return QPalette::Window;
+    default:
+        return widget->foregroundRole();
+    }
 }
 
 void apply(QWidget *widget, ColorProperty property, ColorValue value)
@@ -73,7 +82,7 @@ void refreshColors(QWidget *root)
     QList<QWidget *> widgets = root->findChildren<QWidget *>();
     widgets.prepend(root);
     for (QWidget *widget : std::as_const(widgets))
-        for (auto property : {ColorProperty::Back, ColorProperty::Fore, ColorProperty::Border})
+        for (auto property : {ColorProperty::Back, ColorProperty::Fore, ColorProperty::Border, ColorProperty::Frame})
             if (const QVariant value = widget->property(propertyName(property)); value.isValid())
                 apply(widget, property, value.value<ColorValue>());
 }

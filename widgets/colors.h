@@ -11,9 +11,10 @@ class QWidget;
 QColor resolveColor(ColorValue value, const QPalette &desktop);
 
 // A control's colour properties. The value is kept on the widget (as the dynamic property
-// "BackColor", "ForeColor" or "BorderColor") so that system colours can be resolved again
-// when the desktop's palette changes.
-enum class ColorProperty { Back, Fore, Border };
+// "BackColor", "ForeColor", "BorderColor" or "FrameColor") so that system colours can be
+// resolved again when the desktop's palette changes. Frame is the colour that some styles
+// draw a box's outline from; unless set, a control takes it from its parent's back colour.
+enum class ColorProperty { Back, Fore, Border, Frame };
 
 void setColor(QWidget *widget, ColorProperty property, ColorValue value);
 ColorValue colorOf(const QWidget *widget, ColorProperty property);
