@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/accessibility.h"
 
+#include "app/design.h"
+#include "panels/panels.h"
+
 #include <algorithm>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -11,49 +14,6 @@
 #include <QMenu>
 
 namespace {
-
-struct Description {
-    const char *control;
-    const char *name;
-    const char *description;
-};
-
-// clang-format off
-constexpr Description kDescriptions[] = {
-    {"Check1", "Animate", "Moves the piston of the cylinder drawing"},
-    {"Text1", "inches", "Length in inches to convert to millimetres"},
-    {"Text2", "millimeter", "Length in millimetres to convert to inches"},
-    {"Command2", "Convert", "Converts from the box that holds text"},
-    {"Combo1", "inner barrel diameter", "Inner barrel bore in millimetres"},
-    {"Combo2", "barrel length", "Inner barrel length in millimetres"},
-    {"Combo3", "cylinder inner diameter", "Cylinder bore in millimetres; Standard is 23.6"},
-    {"Combo4", "cylinder usable length", "Cylinder usable length in millimetres; Type '0' is 73"},
-    {"Check2", "Sorbo pad", "Check when a pad is fitted; it takes 3 millimetres off the cylinder length"},
-    {"Text5", "inner barrel area", "Square millimetres"},
-    {"Text6", "inner barrel volume", "Cubic millimetres"},
-    {"Text7", "cylinder area", "Square millimetres"},
-    {"Text8", "cylinder volume", "Cubic millimetres"},
-    {"Command1", "Compute", "Computes the cylinder-to-barrel ratio"},
-    {"Text9", "Cylinder-to-Barrel Ratio", "Under ratio below 1.5, over ratio above 3"},
-};
-
-// The label beside or above a field that tells what it holds or its unit. A heading over two
-// fields labels the upper one.
-constexpr std::pair<const char *, const char *> kLabelled[] = {
-    {"Label15", "Text1"}, {"Label17", "Text1"}, {"Label16", "Text2"},
-    {"Label2", "Combo1"}, {"Label4", "Combo1"}, {"Label5", "Combo2"},
-    {"Label3", "Combo3"}, {"Label6", "Combo3"}, {"Label7", "Combo4"},
-    {"Label8", "Text5"},  {"Label11", "Text5"}, {"Label13", "Text6"},
-    {"Label9", "Text7"},  {"Label12", "Text7"}, {"Label14", "Text8"},
-    {"Label10", "Text9"},
-};
-
-// The help texts are named after their headings.
-constexpr std::pair<const char *, const char *> kHeadings[] = {
-    {"Label19", "Text3"}, {"Label20", "Text4"}, {"Label22", "Text11"},
-    {"Label21", "Text10"}, {"Label32", "Text12"}, {"Label30", "Text13"},
-};
-// clang-format on
 
 constexpr const char *kVerdict = "Label1";
 constexpr const char *kThemeItems[] = {"default", "sky", "earth"}; // one of three, as radio buttons are
@@ -223,27 +183,30 @@ void installAccessibleInterfaces()
 
 void describeControls(QWidget *form)
 {
-    const auto control = [form](const char *name) { return form->findChild<QWidget *>(QLatin1String(name)); };
-    for (const Description &entry : kDescriptions) {
-        QWidget *widget = control(entry.control);
-        QList<QWidget *> described = {widget};
-        if (auto *combo = qobject_cast<QComboBox *>(widget))
-            described.append(combo->lineEdit());
-        for (QWidget *each : described) {
-            each->setAccessibleName(QString::fromUtf8(entry.name));
-            each->setAccessibleDescription(QString::fromUtf8(entry.description));
+    QList<const ControlSpec *> rows;
+    for (const auto &table : {Design::kLabels, Design::kInputs})
+        for (const ControlSpec &row : table)
+            rows.append(&row);
+    for (const PanelSpec &panel : Panels::kPanels)
+        for (const ControlSpec &row : panel.controls)
+            rows.append(&row);
+    for (const ControlSpec *row : std::as_const(rows)) {
+        const char *field = row->access.labelFor ? row->access.labelFor : row->access.unitOf;
+        if (!field)
+            continue;
+        auto *label = form->findChild<QLabel *>(QLatin1String(row->name));
+        auto *target = form->findChild<QWidget *>(QLatin1String(field));
+        label->setBuddy(target); // no shortcut follows: no caption has an ampersand
+        // Screen readers announce a field by its label instead of its name: a unit reads as the
+        // field's name with the unit, and a field without a name of its own takes its heading's.
+        if (row->access.unitOf) {
+            label->setAccessibleName(target->accessibleName() + QLatin1String(", ") + label->text());
+        } else if (target->accessibleName().isEmpty()) {
+            QString heading = label->text();
+            if (heading.endsWith(QLatin1Char(':')))
+                heading.chop(1);
+            target->setAccessibleName(heading);
         }
-    }
-    // A label without an ampersand in its caption gets no shortcut from its buddy.
-    for (const auto &[label, field] : kLabelled)
-        static_cast<QLabel *>(control(label))->setBuddy(control(field));
-    for (const auto &[heading, text] : kHeadings) {
-        auto *label = static_cast<QLabel *>(control(heading));
-        label->setBuddy(control(text));
-        QString name = label->text();
-        if (name.endsWith(QLatin1Char(':')))
-            name.chop(1);
-        control(text)->setAccessibleName(name);
     }
     const QList<QAction *> actions = form->findChildren<QAction *>();
     for (QAction *action : actions) {

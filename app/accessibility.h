@@ -7,9 +7,8 @@ class QWidget;
 // with check marks read as checkable. Before any control is created.
 void installAccessibleInterfaces();
 
-// Gives every input, result box, check box, button and help text the name and description
-// that a screen reader announces, links the headings and units to their fields and tells
-// assistive technology when a menu item's check mark moves.
+// Links the headings and units to their fields, names the help texts after their headings
+// and tells assistive technology when a menu item's check mark moves.
 void describeControls(QWidget *form);
 
 // Tells assistive technology that the verdict changed, so that it is read out.

@@ -18,36 +18,38 @@ using enum Font;
 constexpr ControlSpec closeLabel(const char *name)
 {
     return {name,          TransparentLabel, "close", 1200, 5640,    495,        225,
-            HeadingItalic, Themed::No,       false,   0,    nullptr, kBackColor, FixedColor::Red};
+            HeadingItalic, Themed::No,       false,   {},   0,    nullptr, kBackColor, FixedColor::Red};
 }
 
+// A help text's heading, which names it.
 constexpr ControlSpec heading(const char *name, Kind kind, const char *caption, int left, int top, int width,
-                              int height)
+                              int height, const char *text)
 {
-    return {name, kind, caption, left, top, width, height, Heading, Themed::No, false, 0, nullptr, kBackColor};
+    return {name, kind, caption, left, top, width, height, Heading, Themed::No, false, {.labelFor = text},
+            0,    nullptr, kBackColor};
 }
 
 constexpr ControlSpec text(const char *name, const char *content, int left, int top, int width, int height)
 {
-    return {name, PanelText, content, left, top, width, height, Small, Themed::No, false, 0, nullptr, kBackColor};
+    return {name, PanelText, content, left, top, width, height, Small, Themed::No, false, {}, 0, nullptr, kBackColor};
 }
 
 // clang-format off
 const ControlSpec kFrame2[] = {
-    heading("Label19", TransparentLabel, "Common Barrel Lengths:", 60, 60, 2115, 225),
+    heading("Label19", TransparentLabel, "Common Barrel Lengths:", 60, 60, 2115, 225, "Text3"),
     text("Text3", HelpText::kBarrelLengths, 120, 300, 2745, 4635),
-    heading("Label20", TransparentLabel, "Cylinder Measurements:", 90, 5040, 2070, 225),
+    heading("Label20", TransparentLabel, "Cylinder Measurements:", 90, 5040, 2070, 225, "Text4"),
     text("Text4", HelpText::kCylinderTypes, 120, 5250, 2745, 435),
 };
 
 const ControlSpec kFrame3[] = {
-    heading("Label22", TransparentLabel, "Inner Barrel Dimension:", 90, 60, 1995, 225),
+    heading("Label22", TransparentLabel, "Inner Barrel Dimension:", 90, 60, 1995, 225, "Text11"),
     text("Text11", HelpText::kBarrelMeasurement, 90, 360, 2745, 1335),
-    heading("Label21", Label, "Cylinder Body Dimensions:", 60, 1800, 2250, 195),
+    heading("Label21", Label, "Cylinder Body Dimensions:", 60, 1800, 2250, 195, "Text10"),
     text("Text10", HelpText::kCylinderMeasurement, 90, 2070, 2745, 2325),
     {"Image7", Picture, ":/cylinder.svg", 390, 4800, 1925, 574},
-    {"Label23", Label, "A", 1500, 4530, 120, 210, SmallBold, Themed::No, false, 0, nullptr, kBackColor},
-    {"Label24", Label, "B", 1200, 5370, 105, 210, SmallBold, Themed::No, false, 0, nullptr, kBackColor},
+    {"Label23", Label, "A", 1500, 4530, 120, 210, SmallBold, Themed::No, false, {}, 0, nullptr, kBackColor},
+    {"Label24", Label, "B", 1200, 5370, 105, 210, SmallBold, Themed::No, false, {}, 0, nullptr, kBackColor},
 };
 
 // Dimension line A spans the whole tube, B the front end to the near edge of the port.
@@ -60,12 +62,12 @@ constexpr LineSpec kFrame3Lines[] = {
 };
 
 const ControlSpec kFrame4[] = {
-    heading("Label32", TransparentLabel, "How to use this Tool:", 90, 60, 1755, 225),
+    heading("Label32", TransparentLabel, "How to use this Tool:", 90, 60, 1755, 225, "Text12"),
     text("Text12", HelpText::kHowToUse, 90, 330, 2745, 5265),
 };
 
 const ControlSpec kFrame5[] = {
-    heading("Label30", TransparentLabel, "Additional Information:", 90, 60, 1905, 225),
+    heading("Label30", TransparentLabel, "Additional Information:", 90, 60, 1905, 225, "Text13"),
     text("Text13", HelpText::kAdditionalInformation, 90, 330, 2745, 5265),
 };
 

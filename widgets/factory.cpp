@@ -120,6 +120,15 @@ QWidget *createControl(const ControlSpec &row, QWidget *parent)
     }
     if (row.toolTip)
         widget->setToolTip(QString::fromUtf8(row.toolTip));
+    QList<QWidget *> described = {widget};
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        described.append(combo->lineEdit()); // its text, read on its own
+    for (QWidget *each : std::as_const(described)) {
+        if (row.access.name)
+            each->setAccessibleName(QString::fromUtf8(row.access.name));
+        if (row.access.description)
+            each->setAccessibleDescription(QString::fromUtf8(row.access.description));
+    }
     if (kindBack(row.kind) == SystemColor::WindowBackground) { // boxes: a field with lettering
         widget->setBackgroundRole(QPalette::Base);
         widget->setForegroundRole(QPalette::Text);

@@ -37,6 +37,14 @@ constexpr ThemeRoles Box{Role::BoxBack};
 constexpr ThemeRoles Button{Role::ButtonBack};
 } // namespace Themed
 
+// What assistive technology reads of a control.
+struct Access {
+    const char *name = nullptr;
+    const char *description = nullptr;
+    const char *labelFor = nullptr; // the field that this label names
+    const char *unitOf = nullptr; // the field whose unit this label gives
+};
+
 // One control of the design. Positions and sizes in twips, converted once when it is created.
 struct ControlSpec {
     const char *name;
@@ -46,6 +54,7 @@ struct ControlSpec {
     Font font = Font::Body;
     ThemeRoles themed = Themed::No;
     bool callout = false; // a caption of the cylinder drawing, hidden while the piston moves
+    Access access = {};
     int tab = 0; // the Tab sequence runs through the controls by increasing index; 0 is no stop
     const char *toolTip = nullptr;
     ColorValue back = kKindDefault;
@@ -61,6 +70,7 @@ struct LineSpec {
 
 QFont designFont(Font font);
 
-// Creates the control and gives it its name, geometry, font, caption, colours and tool tip.
+// Creates the control and gives it its name, geometry, font, caption, colours, tool tip and
+// accessible name and description.
 QWidget *createControl(const ControlSpec &row, QWidget *parent);
 QWidget *createLine(const LineSpec &row, QWidget *parent);

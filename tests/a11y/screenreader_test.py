@@ -28,8 +28,12 @@ class ScreenReaderTest(unittest.TestCase):
                                  ("cylinder usable length", "Type '0'")):
                 type_into(session, combo, value)
             start = len(session.spoken())
-            session.keys(*["Tab"] * 8)  # from Animate to Compute
+            session.keys(*["Tab"] * 8)  # from Animate through the converter and the four fields to Compute
             said_since(session, start, "Compute push button")
+            for field in ("cylinder usable length, mm.", "cylinder inner diameter, mm.", "barrel length, mm.",
+                          "inner barrel diameter, mm."):
+                with self.subTest(field=field):
+                    self.assertTrue(said_since(session, start, field + " editable combo box"))
             for length, verdict in (("363", "Ratio Ok"), ("110", "Over Ratio")):
                 with self.subTest(verdict=verdict):
                     type_into(session, "barrel length", length)
