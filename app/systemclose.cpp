@@ -36,6 +36,7 @@ void closeOnSignals(QWidget *window)
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
 }
 } // namespace
 #endif

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "formtest.h"
 
+#include <csignal>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QMenuBar>
@@ -25,6 +26,7 @@ private slots:
     void menusHaveNoShortcutsOrAccessKeys();
     void labelsSizeToTheirCaptionsAndGrowToTheRight();
     void drawingsAndIconAreSharpAtEverySize();
+    void executableRunsAloneAndEndsWithStatusZero_data();
     void executableRunsAloneAndEndsWithStatusZero();
 };
 
@@ -299,9 +301,20 @@ void FormTest::drawingsAndIconAreSharpAtEverySize()
     QCOMPARE(cylinder.pixelColor(cylinder.width() / 2, 10), QColor(255, 153, 0));
 }
 
+void FormTest::executableRunsAloneAndEndsWithStatusZero_data()
+{
+    QTest::addColumn<int>("signal");
+#ifdef Q_OS_UNIX
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP, the terminal closed") << SIGHUP;
+    QTest::newRow("SIGINT, Ctrl+C") << SIGINT;
+#endif
+}
+
 void FormTest::executableRunsAloneAndEndsWithStatusZero()
 {
 #ifdef Q_OS_UNIX
+    QFETCH(int, signal);
     QTemporaryDir dir;
     const QString copy = QDir(dir.path()).filePath(QStringLiteral("cylinder-ratio"));
     QVERIFY(QFile::copy(QStringLiteral(PROGRAM_PATH), copy));
@@ -313,7 +326,7 @@ void FormTest::executableRunsAloneAndEndsWithStatusZero()
     QVERIFY(program.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(copy), 1000);
     QTest::qWait(300); // let it reach its event loop
-    program.terminate();
+    QCOMPARE(::kill(pid_t(program.processId()), signal), 0);
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
