@@ -71,6 +71,9 @@ private:
     void openPanel(const char *frame);
     void closePanel(const char *frame);
     void setLayoutWidths(int outerWidth, int frameWidth);
+    QMargins frameMargins() const;
+    void fitToFrame();
+    void centreOnScreen();
 
     void applyTheme(Theme theme);
     void stepPiston(PistonStroke::Tick tick, QTimer *stroke, QTimer *nextStroke);
@@ -82,6 +85,8 @@ private:
 
     Settings::Location m_settings;
     PistonStroke m_stroke;
+    int m_outerWidth = 0; // twips, of the current layout
+    bool m_centredInFrame = false;
     QFrame *m_frame1 = nullptr;
     QLineEdit *m_text1 = nullptr;
     QLineEdit *m_text2 = nullptr;
