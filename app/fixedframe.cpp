@@ -7,6 +7,7 @@
 #ifdef HAVE_XCB
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <xcb/xcb.h>
 
 void offerOnlyMoveMinimizeClose(QWindow *window)
@@ -32,7 +33,7 @@ void offerOnlyMoveMinimizeClose(QWindow *window)
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), atom->atom, atom->atom, 32,
                         hints.size(), hints.data());
     xcb_flush(connection);
-    free(atom);
+    std::free(atom);
 }
 #else
 void offerOnlyMoveMinimizeClose(QWindow *)

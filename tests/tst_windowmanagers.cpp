@@ -165,6 +165,7 @@ void WindowManagersTest::outerWidthCentringAndHintsFollowTheDesign()
     const QByteArray actions = session.property(window, "_NET_WM_ALLOWED_ACTIONS");
     for (const char *action : {"_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
         QVERIFY2(!actions.contains(action), action);
+
     // A panel widens the window to the right; closing it narrows it again.
     const int menuBarHeight = start.client.height() - kClientHeightBelowMenus;
     const auto click = [&](QPoint at) {
