@@ -49,6 +49,9 @@ private:
     void openPanel(QWidget *panel);
     void closePanel(QWidget *panel);
     void setLayoutWidths(int outerWidth, int frameWidth);
+    QMargins frameMargins() const;
+    void fitToFrame();
+    void centreOnScreen();
 
     void applyTheme(Theme theme);
     void Check1_Click();
@@ -69,6 +72,8 @@ private:
 
     Settings::Location m_settings;
     PistonStroke m_stroke;
+    int m_outerWidth = 0; // twips, of the current layout
+    bool m_centredInFrame = false;
 
     QFrame *m_calculator = nullptr;
     QComboBox *m_barrelBore = nullptr;

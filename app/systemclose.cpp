@@ -36,6 +36,7 @@ void closeOnSignals(QWidget *window)
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
     // Past a file size limit a write fails instead of ending the program, which then keeps
     // the old settings file and closes normally.
     signal(SIGXFSZ, SIG_IGN);

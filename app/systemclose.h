@@ -4,5 +4,6 @@
 class QWidget;
 
 // Closes the window the normal way, so that it saves its settings, when the system asks the
-// program to end: the desktop session ending, Ctrl+C in a terminal, or SIGTERM.
+// program to end: the desktop session ending, Ctrl+C in a terminal or the terminal closing
+// (SIGHUP), or SIGTERM.
 void closeWhenTheSystemAsks(QWidget *window);

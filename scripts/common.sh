@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Shared by scripts/run and scripts/test: installs what the build needs, then configures and builds.
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation)
+packages=(cmake ninja-build g++ pkgconf libxcb1-dev qt6-base-dev qt6-svg-dev qt6-wayland fonts-liberation)
 
 # Packages named after --no-recommends are installed without their recommendations.
 ensure_packages() {

@@ -80,7 +80,8 @@ void FaultsTest::endsOnASignalWithItsSettingsWritten_data()
 {
     QTest::addColumn<int>("signal");
     QTest::newRow("SIGTERM") << SIGTERM;
-    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP, the terminal closed") << SIGHUP;
+    QTest::newRow("SIGINT, Ctrl+C") << SIGINT;
 }
 
 void FaultsTest::endsOnASignalWithItsSettingsWritten()

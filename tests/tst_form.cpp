@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "formtest.h"
 
+#include <csignal>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QMenuBar>
