@@ -3,8 +3,8 @@
 
 #include "app/design.h"
 #include "panels/panels.h"
+#include "widgets/factory.h"
 
-#include <algorithm>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QAction>
@@ -14,9 +14,6 @@
 #include <QMenu>
 
 namespace {
-
-constexpr const char *kVerdict = "Label1";
-constexpr const char *kThemeItems[] = {"default", "sky", "earth"}; // one of three, as radio buttons are
 
 // Qt names an editable combo box after its text on Linux, and the combo box, not its edit
 // field, takes the focus. This one keeps the name it was given and offers its text as value
@@ -128,10 +125,8 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessible::Role role() const override
     {
-        const QString name = m_action->objectName();
-        const bool radio = std::any_of(std::begin(kThemeItems), std::end(kThemeItems),
-                                       [&name](const char *item) { return name == QLatin1String(item); });
-        return radio ? QAccessible::RadioButton : QAccessible::CheckBox;
+        // One of a group of choices, as the themes are, reads as a radio button.
+        return m_action->actionGroup() ? QAccessible::RadioButton : QAccessible::CheckBox;
     }
     QString text(QAccessible::Text type) const override
     {
@@ -163,7 +158,7 @@ QAccessibleInterface *createInterface(const QString &, QObject *object)
 {
     if (auto *combo = qobject_cast<QComboBox *>(object); combo && combo->isEditable())
         return new ComboAccessible(combo);
-    if (auto *label = qobject_cast<QLabel *>(object); label && label->objectName() == QLatin1String(kVerdict))
+    if (auto *label = qobject_cast<QLabel *>(object); label && label->property(kNotificationProperty).toBool())
         return new VerdictAccessible(label);
     if (auto *action = qobject_cast<QAction *>(object); action && action->isCheckable()) {
         const QList<QObject *> menus = action->associatedObjects();

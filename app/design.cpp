@@ -42,7 +42,7 @@ constexpr ControlSpec kLabelTable[] = {
     {"Label14", Label,            "cu. mm.",                         4200, 3900,  555, 210, Small,         Themed::Panel,     false,   {.unitOf = "Text8"}},
     {"Label10", Label,            "Cylinder : Barrel Volume Ratio",  2130, 4740, 2520, 225, Heading,       Themed::Panel,     false,   {.labelFor = "Text9"},
      0, nullptr, kKindDefault, 0x400000},
-    {"Label1",  Label,            "",                                3330, 5790,   75, 225, HeadingItalic, Themed::PanelBack},  // lettered by the verdict
+    {"Label1",  Label,            "",                                3330, 5790,   75, 225, HeadingItalic, Themed::PanelBack, false,   {.notification = true}},  // the verdict
     {"Label18", TransparentLabel, "tessaloam \u00ae",                 420, 5820, 1260, 210, SmallItalic,   Themed::Panel},
 };
 
@@ -120,10 +120,10 @@ constexpr MenuSpec kMenuTable[] = {
     {"computenow",  "Compute Now",                   "file"},
     {"ext",         "Exit",                          "file"},
     {"themes",      "Themes",                        nullptr},
-    {"default",     "Default",                       "themes", true},
-    {"sky",         "Sky",                           "themes", true},
-    {"earth",       "Earth",                         "themes", true},
-    {"save",        "Save Theme on Exit",            "themes", true},
+    {"default",     "Default",                       "themes", Mark::Choice},
+    {"sky",         "Sky",                           "themes", Mark::Choice},
+    {"earth",       "Earth",                         "themes", Mark::Choice},
+    {"save",        "Save Theme on Exit",            "themes", Mark::Check},
     {"help",        "Help",                          nullptr},
     {"how2use",     "How To Use this Tool",          "help"},
     {"cylmeas",     "about Cylinder Measurements",   "help"},

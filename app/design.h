@@ -5,11 +5,14 @@
 
 #include <span>
 
+// Whether a menu item carries a check mark, and whether it is one of a set of choices.
+enum class Mark { None, Check, Choice };
+
 struct MenuSpec {
     const char *name;
     const char *caption;
     const char *menu; // the menu it sits in; nullptr for the menus of the bar itself
-    bool checkable = false;
+    Mark mark = Mark::None;
 };
 
 struct ListSpec {

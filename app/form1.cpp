@@ -9,6 +9,7 @@
 #include "widgets/twips.h"
 
 #include <cstdio>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -72,6 +73,7 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
 void Form1::buildMenus()
 {
     QHash<QString, QMenu *> menus;
+    QActionGroup *choices = nullptr;
     for (const MenuSpec &row : Design::kMenus) {
         const QString name = QString::fromLatin1(row.name);
         const QString caption = QString::fromUtf8(row.caption);
@@ -85,7 +87,15 @@ void Form1::buildMenus()
             item = menu->menuAction();
         }
         item->setObjectName(name);
-        item->setCheckable(row.checkable);
+        item->setCheckable(row.mark != Mark::None);
+        if (row.mark == Mark::Choice) {
+            // Grouped, so that assistive technology offers them as one of a set; the themes
+            // move the mark themselves, as start-up may leave none marked.
+            if (!choices)
+                choices = new QActionGroup(this);
+            choices->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+            choices->addAction(item);
+        }
     }
     m_saveOnExit = action("save");
     m_themeItems = {{Theme::Default, action("default")}, {Theme::Sky, action("sky")}, {Theme::Earth, action("earth")}};

@@ -123,6 +123,8 @@ QWidget *createControl(const ControlSpec &row, QWidget *parent)
     QList<QWidget *> described = {widget};
     if (auto *combo = qobject_cast<QComboBox *>(widget))
         described.append(combo->lineEdit()); // its text, read on its own
+    if (row.access.notification)
+        widget->setProperty(kNotificationProperty, true);
     for (QWidget *each : std::as_const(described)) {
         if (row.access.name)
             each->setAccessibleName(QString::fromUtf8(row.access.name));
