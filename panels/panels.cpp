@@ -15,10 +15,11 @@ namespace {
 using enum Kind;
 using enum Font;
 
+// clang-format off
 constexpr ControlSpec closeLabel(const char *name)
 {
-    return {name,          TransparentLabel, "close", 1200, 5640,    495,        225,
-            HeadingItalic, Themed::No,       false,   {},   0,    nullptr, kBackColor, FixedColor::Red};
+    return {name, TransparentLabel, "close", 1200, 5640, 495, 225, HeadingItalic, Themed::No, false, {},
+            0, nullptr, kBackColor, FixedColor::Red};
 }
 
 // A help text's heading, which names it.
@@ -26,7 +27,7 @@ constexpr ControlSpec heading(const char *name, Kind kind, const char *caption, 
                               int height, const char *text)
 {
     return {name, kind, caption, left, top, width, height, Heading, Themed::No, false, {.labelFor = text},
-            0,    nullptr, kBackColor};
+            0, nullptr, kBackColor};
 }
 
 constexpr ControlSpec text(const char *name, const char *content, int left, int top, int width, int height)
@@ -34,7 +35,6 @@ constexpr ControlSpec text(const char *name, const char *content, int left, int 
     return {name, PanelText, content, left, top, width, height, Small, Themed::No, false, {}, 0, nullptr, kBackColor};
 }
 
-// clang-format off
 const ControlSpec kFrame2[] = {
     heading("Label19", TransparentLabel, "Common Barrel Lengths:", 60, 60, 2115, 225, "Text3"),
     text("Text3", HelpText::kBarrelLengths, 120, 300, 2745, 4635),
