@@ -125,6 +125,7 @@ void Module1Test::computesTheRatioStepByStep_data()
     row("blank before Standard", {"6.03", "363", " Standard", "Type '0'"}, {"28.5578", "10366.4814"}, none);
     row("standard in lower case", {"6.03", "363", "standard", "Type '0'"}, {"28.5578", "10366.4814"}, none);
     row("type in lower case", {"6.03", "363", "Standard", "type '0'"}, {"28.5578", "10366.4814", "437.4354"}, none);
+    row("blank after Type '0'", {"6.03", "363", "Standard", "Type '0' "}, {"28.5578", "10366.4814", "437.4354"}, none);
     row("bore zero", {"0", "363", "Standard", "Type '0'"}, {"0", "0", "437.4354", "27558.4302"}, none);
     row("zero over zero", {"0", "363", "2", "10"}, {"0", "0", "3.1416", "0"}, none);
     row("ratio overflows", {"2", "1e-300", "2", "1e300"}, {"3.1416", "3.1416E-300", "3.1416", "3.1416E+300"}, none);
@@ -154,13 +155,13 @@ void Module1Test::convertsInchesAndMillimetres_data()
     const auto row = [](bool toMillimetres, const char *from, const char *to) {
         QTest::addRow("%s %s", from, toMillimetres ? "in" : "mm") << toMillimetres << QString(from) << QString(to);
     };
-    row(true, "1", "25.4");             row(true, "-1", "-25.4");
-    row(true, "0.0394", "1.0008");      row(true, "14.2913", "362.999");
+    row(true, "1", "25.4");             row(true, "0.0394", "1.0008");
+    row(true, "14.2913", "362.999");    row(true, "0.00175", "0.0445"); // times 10, then times 2.54
     row(false, "25.4", "1");            row(false, "10", "0.3937");
     row(false, "73", "2.874");          row(false, "0.001", "0");
-    row(false, "363", "14.2913");       row(false, "-0.0001", "0");
-    row(true, "abc", "");               row(true, "1e308", "");
-    row(false, "-inf", "");
+    row(false, "363", "14.2913");       row(false, "0.00127", "0"); // divided by 10, then by 2.54
+    row(false, "-0.0001", "0");         row(true, "abc", "");
+    row(true, "1e308", "");             row(false, "-inf", "");
     // clang-format on
 }
 
