@@ -31,30 +31,30 @@ void SettingsTest::startsFromEachKindOfFileAndWritesItBack_data()
     QTest::addColumn<QColor>("frame"); // a pixel of Frame1
     QTest::addColumn<QString>("then"); // what the user does before closing by the close box or "Exit"
     QTest::addColumn<QByteArray>("atExit");
-    const QColor sky(0, 0, 64), earth(64, 0, 0), design = QApplication::palette().color(QPalette::Button);
+    const QColor sky(0, 0, 64), earth(64, 0, 0), buttonFace = QApplication::palette().color(QPalette::Button);
     const auto row = [](const char *name, const QByteArray &content, const char *marked, bool animate, QColor frame, const char *then, const char *atExit) {
         QTest::newRow(name) << content << QString::fromLatin1(marked) << animate << frame << QString::fromLatin1(then) << QByteArray(atExit);
     };
-    row("no file", "(none)", "default", false, design, "Exit", "default|1|noanime\r\n");
+    row("no file", "(none)", "default", false, buttonFace, "Exit", "default|1|noanime\r\n");
     row("sky|1|anime", "sky|1|anime\r\n", "sky", true, sky, "", "sky|1|anime\r\n");
     row("save unmarked", "sky|1|anime\r\n", "sky", true, sky, "unmark save, Exit", "default|0|noanime\r\n");
     row("save unmarked, close box", "earth|1|noanime\r\n", "earth", false, earth, "unmark save", "default|0|noanime\r\n");
     row("earth|1|noanime", "earth|1|noanime\r\n", "earth", false, earth, "Exit", "earth|1|noanime\r\n");
-    row("default|0|noanime", "default|0|noanime\r\n", "default", false, design, "", "default|1|noanime\r\n");
-    row("earth|0|anime", "earth|0|anime\r\n", "default", true, design, "Exit", "default|1|anime\r\n");
-    row("Sky|1|anime", "Sky|1|anime\r\n", "", true, design, "Exit", "");
-    row("sky,1,anime", "sky,1,anime\r\n", "default", false, design, "", "default|1|noanime\r\n");
+    row("default|0|noanime", "default|0|noanime\r\n", "default", false, buttonFace, "", "default|1|noanime\r\n");
+    row("earth|0|anime", "earth|0|anime\r\n", "default", true, buttonFace, "Exit", "default|1|anime\r\n");
+    row("Sky|1|anime", "Sky|1|anime\r\n", "", true, buttonFace, "Exit", "");
+    row("sky,1,anime", "sky,1,anime\r\n", "default", false, buttonFace, "", "default|1|noanime\r\n");
     row("default|sky|1", "default|sky|1\r\n", "sky", false, sky, "", "sky|1|noanime\r\n");
     row("earth sky default 1", "earth sky default 1\r\n", "earth", false, earth, "", "earth|1|noanime\r\n");
-    row("1 alone", "1\r\n", "", false, design, "", "");
-    row("1 alone, then a choice", "1\r\n", "", false, design, "pick earth and Animate, Exit", "earth|1|anime\r\n");
+    row("1 alone", "1\r\n", "", false, buttonFace, "", "");
+    row("1 alone, then a choice", "1\r\n", "", false, buttonFace, "pick earth and Animate, Exit", "earth|1|anime\r\n");
     row("quoted", " \"earth,1\",anime\r\n", "earth", false, earth, "", "earth|1|noanime\r\n");
-    row("empty", "", "default", false, design, "", "default|1|noanime\r\n");
+    row("empty", "", "default", false, buttonFace, "", "default|1|noanime\r\n");
     row("huge", QByteArray("sky|1|anime\r\n") + QByteArray(20'000'000, 'x'), "sky", true, sky, "", "sky|1|anime\r\n");
-    row("huge first line", QByteArray(20'000'000, 'x') + "|sky|1|anime", "default", false, design, "", "default|1|noanime\r\n");
+    row("huge first line", QByteArray(20'000'000, 'x') + "|sky|1|anime", "default", false, buttonFace, "", "default|1|noanime\r\n");
     row("LF", "earth|1|anime\nsky", "earth", true, earth, "", "earth|1|anime\r\n");
     row("CR", "sky|1|noanime\rearth", "sky", false, sky, "", "sky|1|noanime\r\n");
-    row("CR LF first", "\r\nsky|1|anime", "default", false, design, "", "default|1|noanime\r\n");
+    row("CR LF first", "\r\nsky|1|anime", "default", false, buttonFace, "", "default|1|noanime\r\n");
     // clang-format on
 }
 
