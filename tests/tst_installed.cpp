@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// An installed copy, run from the folder it was installed into, keeps its settings in the
-// user's folder: it never writes into a system folder, nor reads a file left there.
 #include "programprocess.h"
 
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 class InstalledTest : public QObject
 {
@@ -14,49 +14,41 @@ private slots:
 
 void InstalledTest::anInstalledCopyKeepsItsSettingsInTheUsersFolder()
 {
-    // Installed into a staged prefix, whose bin folder a private mount namespace puts where
-    // the build was configured to install: the program runs from its install folder, as
-    // root, without touching the real one.
+    // Installed into a staged prefix whose bin folder a private mount namespace puts where the build
+    // was configured to install: it runs from its install folder, as root, leaving the real one alone.
     ProgramProcess program;
-    const QString stage = program.folder.filePath(QStringLiteral("stage"));
-    QCOMPARE(
-        QProcess::execute(QStringLiteral(CMAKE_COMMAND),
-                          {QStringLiteral("--install"), QStringLiteral(BUILD_DIR), QStringLiteral("--prefix"), stage}),
-        0);
-    const QDir bin(stage + QStringLiteral("/bin"));
-    program.programPath = bin.filePath(QStringLiteral("cylinder-ratio"));
-    const QString installed = QStringLiteral(INSTALL_BINDIR);
-    QStringList inNamespace = {QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private")};
+    const QString stage = program.folder.filePath(u"stage"_s);
+    QCOMPARE(QProcess::execute(QStringLiteral(CMAKE_COMMAND),
+                               {u"--install"_s, QStringLiteral(BUILD_DIR), u"--prefix"_s, stage}),
+             0);
+    const QDir bin(stage + u"/bin"_s);
+    program.programPath = bin.filePath(u"cylinder-ratio"_s);
+    QStringList inNamespace = {u"--mount"_s, u"--propagation"_s, u"private"_s};
     if (geteuid() != 0)
-        inNamespace.append(QStringLiteral("--map-root-user"));
+        inNamespace.append(u"--map-root-user"_s);
     // sh gets the staged program's path as $0.
-    inNamespace += {QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"),
-                    QStringLiteral("mount --bind \"${0%/*}\" '%1' && exec '%1/cylinder-ratio'").arg(installed)};
+    inNamespace += {u"--"_s, u"sh"_s, u"-c"_s,
+                    u"mount --bind \"${0%/*}\" '%1' && exec '%1/cylinder-ratio'"_s.arg(QStringLiteral(INSTALL_BINDIR))};
 
-    const QString mine = program.folder.filePath(QStringLiteral("config/cylinder-ratio/settings.ini"));
-    const auto contentOf = [](const QString &path) {
+    const auto contentOf = [](const QString &path, const QByteArray &replacement = {}) {
         QFile file(path);
+        if (!replacement.isEmpty() && file.open(QIODevice::WriteOnly))
+            file.write(replacement);
+        file.close();
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     };
-    QVERIFY(program.start(QStringLiteral("unshare"), inNamespace));
-    QVERIFY(program.endWith(SIGTERM));
+    const QString mine = program.folder.filePath(u"config/cylinder-ratio/settings.ini"_s);
+    QVERIFY(program.start(u"unshare"_s, inNamespace) && program.endWith(SIGTERM));
     QCOMPARE(contentOf(mine), QByteArray("default|1|noanime\r\n"));
-    QCOMPARE(bin.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{QStringLiteral("cylinder-ratio")});
+    QCOMPARE(bin.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{u"cylinder-ratio"_s});
 
     // It reads the user's own file, and never one that lies beside it.
-    QFile beside(bin.filePath(QStringLiteral("settings.ini")));
-    QVERIFY(beside.open(QIODevice::WriteOnly));
-    beside.write("earth|1|noanime\r\n");
-    beside.close();
-    QFile user(mine);
-    QVERIFY(user.open(QIODevice::WriteOnly));
-    user.write("sky|1|anime\r\n");
-    user.close();
-    QVERIFY(program.start(QStringLiteral("unshare"), inNamespace));
-    QVERIFY(program.endWith(SIGTERM));
+    const QString beside = bin.filePath(u"settings.ini"_s);
+    contentOf(beside, "earth|1|noanime\r\n");
+    contentOf(mine, "sky|1|anime\r\n");
+    QVERIFY(program.start(u"unshare"_s, inNamespace) && program.endWith(SIGTERM));
     QCOMPARE(contentOf(mine), QByteArray("sky|1|anime\r\n"));
-    QCOMPARE(contentOf(beside.fileName()), QByteArray("earth|1|noanime\r\n"));
+    QCOMPARE(contentOf(beside), QByteArray("earth|1|noanime\r\n"));
 }
 
 QTEST_GUILESS_MAIN(InstalledTest)

@@ -6,303 +6,121 @@
 #include <QCheckBox>
 #include <QFile>
 
-using namespace Settings;
-
 class SettingsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void readsOnlyTheFirstField_data();
-    void readsOnlyTheFirstField();
-    void decidesWhatToRestore_data();
-    void decidesWhatToRestore();
-    void writesOneOfTheSevenLines();
-    void readsAtMostTheFirstLineWithinItsBound();
-    void installedCopiesUseTheUsersFolder();
-
-    void startsFromEachKindOfFile_data();
-    void startsFromEachKindOfFile();
-    void oddFilesStartCleanly();
-    void everyCloseWritesTheFile_data();
-    void everyCloseWritesTheFile();
-    void saveToggleWritesNothingByItself();
-    void aFailedWriteKeepsTheOldFileAndStillCloses();
-    void savedChoicesComeBackAtTheNextStart();
+    void startsFromEachKindOfFileAndWritesItBack_data();
+    void startsFromEachKindOfFileAndWritesItBack();
+    void aFailedWriteStillCloses();
+    void eachCopyKeepsTheFileInItsPlace();
 };
 
-void SettingsTest::readsOnlyTheFirstField_data()
+static QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void SettingsTest::startsFromEachKindOfFileAndWritesItBack_data()
 {
     // clang-format off
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QString>("field");
-    QTest::newRow("written") << QByteArray("sky|1|anime") << "sky|1|anime";
-    QTest::newRow("comma") << QByteArray("sky,1,anime") << "sky";
-    QTest::newRow("leading blanks") << QByteArray("   earth|1") << "earth|1";
-    QTest::newRow("quoted") << QByteArray(" \"sky,1\",anime") << "sky,1";
-    QTest::newRow("unclosed quote") << QByteArray("\"sky|1") << "sky|1";
-    QTest::newRow("empty") << QByteArray() << "";
-    // clang-format on
-}
-
-void SettingsTest::readsOnlyTheFirstField()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QString, field);
-    QCOMPARE(firstField(line), field);
-}
-
-void SettingsTest::decidesWhatToRestore_data()
-{
-    // clang-format off
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QList<Theme>>("themes");
-    QTest::addColumn<bool>("markDefault");
-    QTest::addColumn<bool>("animates"); // "Animate" ends checked
-    QTest::newRow("sky|1|anime") << "sky|1|anime" << QList{Theme::Sky} << false << true;
-    QTest::newRow("earth|1|noanime") << "earth|1|noanime" << QList{Theme::Earth} << false << false;
-    QTest::newRow("default|0|noanime") << "default|0|noanime" << QList<Theme>{} << true << false;
-    QTest::newRow("earth|0|anime") << "earth|0|anime" << QList<Theme>{} << true << true;
-    QTest::newRow("Sky|1|anime") << "Sky|1|anime" << QList<Theme>{} << false << true;
-    QTest::newRow("sky") << "sky" << QList<Theme>{} << true << false;
-    QTest::newRow("default|sky|1") << "default|sky|1" << QList{Theme::Default, Theme::Sky} << false << false;
-    QTest::newRow("1 alone") << "1" << QList<Theme>{} << false << false;
-    QTest::newRow("all three") << "earth sky default 1" << QList{Theme::Default, Theme::Sky, Theme::Earth} << false
-                               << false;
-    // clang-format on
-}
-
-void SettingsTest::decidesWhatToRestore()
-{
-    QFETCH(QString, field);
-    QFETCH(QList<Theme>, themes);
-    QFETCH(bool, markDefault);
-    QFETCH(bool, animates);
-    const Restore restore = restoreFrom(field);
-    QCOMPARE(restore.themes, themes);
-    QCOMPARE(restore.markDefault, markDefault);
-    QCOMPARE(restore.check && !restore.uncheck, animates);
-    QCOMPARE(restore.uncheck, field.contains(QLatin1String("noanime")));
-
-    const Restore none = restoreFrom(std::nullopt);
-    QCOMPARE(none.themes, QList{Theme::Default});
-    QVERIFY(!none.check && !none.markDefault);
-}
-
-void SettingsTest::writesOneOfTheSevenLines()
-{
-    QCOMPARE(line(Theme::Sky, true, true), QByteArray("sky|1|anime\r\n"));
-    QCOMPARE(line(Theme::Earth, true, false), QByteArray("earth|1|noanime\r\n"));
-    QCOMPARE(line(Theme::Default, true, true), QByteArray("default|1|anime\r\n"));
-    QCOMPARE(line(Theme::Sky, false, true), QByteArray("default|0|noanime\r\n"));
-    QCOMPARE(line(std::nullopt, false, false), QByteArray("default|0|noanime\r\n"));
-    QCOMPARE(line(std::nullopt, true, true), QByteArray());
-}
-
-void SettingsTest::readsAtMostTheFirstLineWithinItsBound()
-{
-    QTemporaryDir dir;
-    const auto fileWith = [&dir](const QByteArray &content) {
-        const QString path = dir.filePath(QStringLiteral("settings.ini"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(content);
-        return path;
+    QTest::addColumn<QByteArray>("content"); // "(none)": no file
+    QTest::addColumn<QString>("marked"); // the theme items marked
+    QTest::addColumn<bool>("animate"); // Check1
+    QTest::addColumn<QColor>("frame"); // a pixel of Frame1
+    QTest::addColumn<QString>("then"); // what the user does before closing by the close box or "Exit"
+    QTest::addColumn<QByteArray>("atExit");
+    const QColor sky(0, 0, 64), earth(64, 0, 0), buttonFace = QApplication::palette().color(QPalette::Button);
+    const auto row = [](const char *name, const QByteArray &content, const char *marked, bool animate, QColor frame, const char *then, const char *atExit) {
+        QTest::newRow(name) << content << QString::fromLatin1(marked) << animate << frame << QString::fromLatin1(then) << QByteArray(atExit);
     };
-    QCOMPARE(readFirstLine(fileWith("sky|1|anime\r\nearth\r\n")), std::optional(QByteArray("sky|1|anime")));
-    QCOMPARE(readFirstLine(fileWith("sky|1|anime\nearth")), std::optional(QByteArray("sky|1|anime")));
-    QCOMPARE(readFirstLine(fileWith("sky|1|anime\rearth")), std::optional(QByteArray("sky|1|anime")));
-    QCOMPARE(readFirstLine(fileWith("\r\nsky|1")), std::optional(QByteArray()));
-    QCOMPARE(readFirstLine(fileWith("")), std::nullopt);
-    QCOMPARE(readFirstLine(fileWith(QByteArray(50'000'000, 'x'))).value().size(), 4096);
-    QCOMPARE(readFirstLine(dir.filePath(QStringLiteral("missing.ini"))), std::nullopt);
-    QCOMPARE(readFirstLine(dir.path()), std::nullopt);
-}
-
-void SettingsTest::installedCopiesUseTheUsersFolder()
-{
-    QTemporaryDir exe, user;
-    const QString beside = exe.filePath(QStringLiteral("settings.ini"));
-    const QString mine = user.filePath(QStringLiteral("settings.ini"));
-    QVERIFY(write(beside, "sky|1|anime\r\n")); // left behind, or shipped with the program
-
-    const Location installed = locate(exe.path(), user.path(), Copy::Installed);
-    QCOMPARE(installed.readPath, mine); // never another user's file beside the executable
-    QCOMPARE(installed.writePath, mine);
-    const Location portable = locate(exe.path(), user.path(), Copy::Portable);
-    QCOMPARE(portable.readPath, beside);
-    QCOMPARE(portable.writePath, beside);
-    const Location readOnly = locate(exe.path(), user.path(), Copy::ReadOnly);
-    QCOMPARE(readOnly.readPath, beside); // the default shipped with the program
-    QCOMPARE(readOnly.writePath, mine);
-
-    QVERIFY(write(mine, "earth|1|anime\r\n"));
-    QCOMPARE(locate(exe.path(), user.path(), Copy::ReadOnly).readPath, mine);
-    QVERIFY(write(user.filePath(QStringLiteral("new/folder/settings.ini")), "x"));
-}
-
-void SettingsTest::startsFromEachKindOfFile_data()
-{
-    // clang-format off
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("marked"); // theme item marked, or empty
-    QTest::addColumn<bool>("animating");
-    QTest::addColumn<QColor>("frame");
-    const QColor design = QApplication::palette().color(QPalette::Button);
-    QTest::newRow("sky|1|anime") << QByteArray("sky|1|anime\r\n") << "sky" << true << QColor(0, 0, 64);
-    QTest::newRow("earth|1|noanime") << QByteArray("earth|1|noanime\r\n") << "earth" << false << QColor(64, 0, 0);
-    QTest::newRow("default|0|noanime") << QByteArray("default|0|noanime\r\n") << "default" << false << design;
-    QTest::newRow("earth|0|anime") << QByteArray("earth|0|anime\r\n") << "default" << true << design;
-    QTest::newRow("Sky|1|anime") << QByteArray("Sky|1|anime\r\n") << "" << true << design;
-    QTest::newRow("sky,1,anime") << QByteArray("sky,1,anime\r\n") << "default" << false << design;
-    QTest::newRow("default|sky|1") << QByteArray("default|sky|1\r\n") << "sky" << false << QColor(0, 0, 64);
-    QTest::newRow("1 alone") << QByteArray("1\r\n") << "" << false << design;
-    QTest::newRow("LF only") << QByteArray("earth|1|anime\n") << "earth" << true << QColor(64, 0, 0);
-    QTest::newRow("CR only") << QByteArray("sky|1|noanime\r") << "sky" << false << QColor(0, 0, 64);
+    row("no file", "(none)", "default", false, buttonFace, "Exit", "default|1|noanime\r\n");
+    row("sky|1|anime", "sky|1|anime\r\n", "sky", true, sky, "", "sky|1|anime\r\n");
+    row("save unmarked", "sky|1|anime\r\n", "sky", true, sky, "unmark save, Exit", "default|0|noanime\r\n");
+    row("save unmarked, close box", "earth|1|noanime\r\n", "earth", false, earth, "unmark save", "default|0|noanime\r\n");
+    row("earth|1|noanime", "earth|1|noanime\r\n", "earth", false, earth, "Exit", "earth|1|noanime\r\n");
+    row("default|0|noanime", "default|0|noanime\r\n", "default", false, buttonFace, "", "default|1|noanime\r\n");
+    row("earth|0|anime", "earth|0|anime\r\n", "default", true, buttonFace, "Exit", "default|1|anime\r\n");
+    row("Sky|1|anime", "Sky|1|anime\r\n", "", true, buttonFace, "Exit", "");
+    row("sky,1,anime", "sky,1,anime\r\n", "default", false, buttonFace, "", "default|1|noanime\r\n");
+    row("default|sky|1", "default|sky|1\r\n", "sky", false, sky, "", "sky|1|noanime\r\n");
+    row("earth sky default 1", "earth sky default 1\r\n", "earth", false, earth, "", "earth|1|noanime\r\n");
+    row("1 alone", "1\r\n", "", false, buttonFace, "", "");
+    row("1 alone, then a choice", "1\r\n", "", false, buttonFace, "pick earth and Animate, Exit", "earth|1|anime\r\n");
+    row("quoted", " \"earth,1\",anime\r\n", "earth", false, earth, "", "earth|1|noanime\r\n");
+    row("empty", "", "default", false, buttonFace, "", "default|1|noanime\r\n");
+    row("huge", QByteArray("sky|1|anime\r\n") + QByteArray(20'000'000, 'x'), "sky", true, sky, "", "sky|1|anime\r\n");
+    row("huge first line", QByteArray(20'000'000, 'x') + "|sky|1|anime", "default", false, buttonFace, "", "default|1|noanime\r\n");
+    row("LF", "earth|1|anime\nsky", "earth", true, earth, "", "earth|1|anime\r\n");
+    row("CR", "sky|1|noanime\rearth", "sky", false, sky, "", "sky|1|noanime\r\n");
+    row("CR LF first", "\r\nsky|1|anime", "default", false, buttonFace, "", "default|1|noanime\r\n");
     // clang-format on
 }
 
-void SettingsTest::startsFromEachKindOfFile()
+void SettingsTest::startsFromEachKindOfFileAndWritesItBack()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, marked);
-    QFETCH(bool, animating);
+    QFETCH(bool, animate);
     QFETCH(QColor, frame);
-    FormUnderTest t(content, true);
-    QString mark;
+    QFETCH(QString, then);
+    QFETCH(QByteArray, atExit);
+    FormUnderTest t(content, content != "(none)");
     for (const char *name : {"default", "sky", "earth"})
-        if (t.action(name)->isChecked())
-            mark += QLatin1String(name);
-    QCOMPARE(mark, marked);
-    QVERIFY(t.action("save")->isChecked());
-    QCOMPARE(t.find<QCheckBox>("Check1")->isChecked(), animating);
-    QCOMPARE(t.find<QTimer>("Timer1")->isActive(), animating);
-    QCOMPARE(t.find("Label25")->isHidden(), animating);
-    QCOMPARE(t.find("Frame1")->palette().color(QPalette::Window), frame);
-    QCOMPARE(t.find("Frame1")->width(), px(4905));
-}
-
-void SettingsTest::oddFilesStartCleanly()
-{
-    const auto startsAsWithoutAFile = [](const FormUnderTest &t) {
-        QVERIFY(t.action("default")->isChecked());
-        QVERIFY(t.action("save")->isChecked());
-        QVERIFY(!t.find<QCheckBox>("Check1")->isChecked());
-    };
-    {
-        FormUnderTest t; // no file at all
-        startsAsWithoutAFile(t);
-    }
-    {
-        FormUnderTest t(QByteArray(), true); // empty
-        startsAsWithoutAFile(t);
-    }
-    {
-        FormUnderTest t(QByteArray("\0\xff\xfe\x01sky|1|anime", 15) + QByteArray(5'000'000, '\0'), true);
-        QVERIFY(t.action("save")->isChecked()); // binary: read like any first field, bounded
-    }
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("settings.ini"));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("settings.ini"))); // a directory of that name
-        Form1 form({path, path});
-        QVERIFY(form.findChild<QAction *>(QStringLiteral("default"))->isChecked());
-        QVERIFY(form.close());
-        QVERIFY(QFileInfo(path).isDir());
-    }
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("settings.ini"));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.ini")), path)); // dangling link
-        Form1 form({path, path});
-        QVERIFY(form.findChild<QAction *>(QStringLiteral("default"))->isChecked());
-        QVERIFY(form.close());
-    }
-}
-
-void SettingsTest::everyCloseWritesTheFile_data()
-{
-    // clang-format off
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Exit") << "Exit";
-    QTest::newRow("close box") << "close box";
-    // clang-format on
-}
-
-void SettingsTest::everyCloseWritesTheFile()
-{
-    QFETCH(QString, how);
-    FormUnderTest t;
+        QCOMPARE(t.action(name)->isChecked(), marked == QLatin1String(name));
+    QCOMPARE(t.find<QCheckBox>("Check1")->isChecked(), animate);
+    QCOMPARE(t.find<QTimer>("Timer1")->isActive(), animate);
     t.form->show();
-    t.trigger("earth");
-    t.find<QCheckBox>("Check1")->setChecked(true);
-    if (how == QLatin1String("Exit"))
-        t.action("ext")->trigger();
+    QCOMPARE(pixelOf(t.find("Frame1"), QPoint(3, 3)), frame);
+
+    // "Save Theme on Exit" toggles its own mark and nothing else; nothing is written before the close.
+    const QByteArray before = contentOf(t.path());
+    QAction *save = t.action("save");
+    for (const bool marked : {false, true}) {
+        save->trigger();
+        QCOMPARE(save->isChecked(), marked);
+    }
+    if (then.contains(QLatin1String("unmark save")))
+        save->trigger();
+    if (then.contains(QLatin1String("pick earth and Animate"))) {
+        t.trigger("earth");
+        t.click("Check1");
+    }
+    QCOMPARE(contentOf(t.path()), before);
+    if (then.contains(QLatin1String("Exit")))
+        t.trigger("ext");
     else
         QVERIFY(t.form->close());
     QVERIFY(!t.form->isVisible());
-    QFile file(t.path());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("earth|1|anime\r\n"));
+    QCOMPARE(contentOf(t.path()), atExit);
 }
 
-void SettingsTest::saveToggleWritesNothingByItself()
-{
-    FormUnderTest t("sky|1|noanime\r\n", true);
-    QAction *save = t.action("save");
-    save->trigger();
-    QVERIFY(!save->isChecked());
-    save->trigger();
-    QVERIFY(save->isChecked());
-    t.trigger("save");
-    QVERIFY(!save->isChecked());
-    QFile file(t.path());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("sky|1|noanime\r\n"));
-    file.close();
-
-    t.trigger("sky");
-    t.find<QCheckBox>("Check1")->setChecked(true);
-    t.form->close();
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("default|0|noanime\r\n"));
-}
-
-void SettingsTest::aFailedWriteKeepsTheOldFileAndStillCloses()
+void SettingsTest::aFailedWriteStillCloses()
 {
     QTemporaryDir dir;
-    const QString readable = dir.filePath(QStringLiteral("settings.ini"));
-    QVERIFY(write(readable, "earth|1|noanime\r\n"));
-    const QString unwritable = dir.filePath(QStringLiteral("settings.ini/inside.ini")); // under a file
-    Form1 form({readable, unwritable});
-    QVERIFY(form.findChild<QAction *>(QStringLiteral("earth"))->isChecked());
-    form.findChild<QAction *>(QStringLiteral("sky"))->trigger();
+    const QString file = dir.filePath(QStringLiteral("settings.ini"));
+    QVERIFY(Settings::write(file, "earth|1|noanime\r\n"));
+    Form1 form({file, file + QStringLiteral("/inside.ini")}); // under a file: it cannot be written
     QVERIFY(form.close());
-    QFile file(readable);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("earth|1|noanime\r\n"));
+    QCOMPARE(contentOf(file), QByteArray("earth|1|noanime\r\n"));
 }
 
-void SettingsTest::savedChoicesComeBackAtTheNextStart()
+void SettingsTest::eachCopyKeepsTheFileInItsPlace()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("settings.ini"));
-    {
-        Form1 form({path, path});
-        form.findChild<QAction *>(QStringLiteral("sky"))->trigger();
-        form.findChild<QCheckBox *>(QStringLiteral("Check1"))->setChecked(true);
-        form.close();
-    }
-    {
-        Form1 form({path, path});
-        QVERIFY(form.findChild<QAction *>(QStringLiteral("sky"))->isChecked());
-        QVERIFY(form.findChild<QCheckBox *>(QStringLiteral("Check1"))->isChecked());
-        form.findChild<QAction *>(QStringLiteral("save"))->trigger(); // unmark: forget them
-        form.close();
-    }
-    Form1 form({path, path});
-    QVERIFY(form.findChild<QAction *>(QStringLiteral("default"))->isChecked());
-    QVERIFY(form.findChild<QAction *>(QStringLiteral("save"))->isChecked());
-    QVERIFY(!form.findChild<QCheckBox *>(QStringLiteral("Check1"))->isChecked());
+    QTemporaryDir exe, user;
+    const QString beside = exe.filePath(QStringLiteral("settings.ini")),
+                  mine = user.filePath(QStringLiteral("settings.ini"));
+    const auto place = [&](Settings::Copy copy) {
+        const Settings::Location at = Settings::locate(exe.path(), user.path(), copy);
+        return QStringList{at.readPath, at.writePath};
+    };
+    QVERIFY(Settings::write(beside, "sky|1|anime\r\n")); // left behind, or shipped with the program
+    QCOMPARE(place(Settings::Copy::Portable), (QStringList{beside, beside}));
+    QCOMPARE(place(Settings::Copy::ReadOnly), (QStringList{beside, mine})); // until the user has a file
+    QCOMPARE(place(Settings::Copy::Installed), (QStringList{mine, mine})); // never another user's file
+    QVERIFY(Settings::write(mine, "earth|1|anime\r\n"));
+    QCOMPARE(place(Settings::Copy::ReadOnly), (QStringList{mine, mine}));
 }
 
 QTEST_MAIN(SettingsTest)
