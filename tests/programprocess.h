@@ -4,12 +4,25 @@
 #pragma once
 
 #include <csignal>
+#include <list>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+// Fails under CI, where the environment must be complete; skips elsewhere.
+#define REQUIRE_TOOLS(...)                                                                                             \
+    for (const char *tool : {__VA_ARGS__})                                                                             \
+        if (const QByteArray missing = tool + QByteArray(" is not installed");                                         \
+            QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) {                                           \
+            if (qgetenv("CI") == "true")                                                                               \
+                QFAIL(missing.constData());                                                                            \
+            QSKIP(missing.constData());                                                                                \
+        }
 
 class ProgramProcess
 {
@@ -22,10 +35,9 @@ public:
     }
     ~ProgramProcess()
     {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-        }
+        end(process);
+        for (QProcess &companion : companions)
+            end(companion);
     }
 
     QString program() const { return programPath; }
@@ -42,15 +54,37 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // For a display server of the test's own: the program then sees nothing of the test's display.
+    void leaveTestDisplay()
+    {
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+            environment.remove(QLatin1String(name));
+    }
+    // Starts, in the program's environment, what it runs on, such as a display server or window
+    // manager; it is ended after the program.
+    QProcess &startBeside(const QString &command)
+    {
+        QProcess &other = companions.emplace_front();
+        other.setProcessEnvironment(environment);
+        other.startCommand(command);
+        return other;
+    }
+    // Runs a short tool such as xprop in the program's environment: what it printed, empty when it failed.
+    QByteArray run(const QString &command, int timeout = 10000) const
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(environment);
+        tool.startCommand(command);
+        return endsWell(tool, timeout) ? tool.readAllStandardOutput() : QByteArray();
+    }
+
     // Starts the program, through a launcher such as setpriv when one is given, and waits
     // until it has taken over SIGTERM, from when on a SIGTERM closes it as a desktop would.
     bool start(const QString &launcher = {}, const QStringList &launcherArguments = {})
     {
         process.setProcessEnvironment(environment);
-        if (launcher.isEmpty())
-            process.start(program(), QStringList());
-        else
-            process.start(launcher, launcherArguments + QStringList{program()});
+        QStringList arguments = launcherArguments + QStringList{program()};
+        process.start(launcher.isEmpty() ? arguments.takeLast() : launcher, arguments);
         if (!process.waitForStarted())
             return false;
         const QDeadlineTimer deadline(20000);
@@ -66,8 +100,7 @@ public:
     bool endWith(int signal = SIGTERM)
     {
         ::kill(pid_t(process.processId()), signal);
-        return process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit
-            && process.exitCode() == 0;
+        return endsWell(process, 20000);
     }
 
     QTemporaryDir folder;
@@ -76,20 +109,26 @@ public:
     QProcess process;
 
 private:
+    static void end(QProcess &running)
+    {
+        running.kill();
+        running.waitForFinished();
+    }
+    static bool endsWell(QProcess &ending, int timeout)
+    {
+        return ending.waitForFinished(timeout) && ending.exitStatus() == QProcess::NormalExit && ending.exitCode() == 0;
+    }
     // The program's own pid, or the one of the process the launcher replaced itself with.
     bool catchesSigterm() const
     {
+        static const QRegularExpression sigterm(
+            QStringLiteral("^Name:\\s+cylinder-ratio\\n[\\s\\S]*^SigCgt:\\s+(\\w+)$"),
+            QRegularExpression::MultilineOption);
         QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
-        if (!status.open(QIODevice::ReadOnly))
-            return false;
-        bool programRuns = false;
-        quint64 caught = 0;
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("Name:"))
-                programRuns = line.trimmed().endsWith("cylinder-ratio");
-            else if (line.startsWith("SigCgt:"))
-                caught = line.mid(7).trimmed().toULongLong(nullptr, 16);
-        }
-        return programRuns && (caught & (quint64(1) << (SIGTERM - 1)));
+        const auto caught =
+            sigterm.match(status.open(QIODevice::ReadOnly) ? QString::fromLatin1(status.readAll()) : QString());
+        return caught.captured(1).toULongLong(nullptr, 16) & (quint64(1) << (SIGTERM - 1));
     }
+
+    std::list<QProcess> companions; // the last started first
 };
