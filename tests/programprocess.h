@@ -24,6 +24,16 @@
             QSKIP(missing.constData());                                                                                \
         }
 
+// Whether the condition comes true in time; unlike QTRY_*, which counts tries, by the clock.
+template<typename Condition>
+bool within(int milliseconds, Condition condition)
+{
+    for (const QDeadlineTimer deadline(milliseconds); !condition(); QTest::qWait(50))
+        if (deadline.hasExpired())
+            return false;
+    return true;
+}
+
 class ProgramProcess
 {
 public:
@@ -35,6 +45,7 @@ public:
     }
     ~ProgramProcess()
     {
+        const auto end = [](QProcess &running) { running.kill(), running.waitForFinished(); };
         end(process);
         for (QProcess &companion : companions)
             end(companion);
@@ -54,14 +65,13 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // For a display server of the test's own: the program then sees nothing of the test's display.
+    // For a display server of the test's own: nothing of the test's display is left.
     void leaveTestDisplay()
     {
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
             environment.remove(QLatin1String(name));
     }
-    // Starts, in the program's environment, what it runs on, such as a display server or window
-    // manager; it is ended after the program.
+    // Starts what the program runs on, such as a display server, in its environment; ended with it.
     QProcess &startBeside(const QString &command)
     {
         QProcess &other = companions.emplace_front();
@@ -69,7 +79,7 @@ public:
         other.startCommand(command);
         return other;
     }
-    // Runs a short tool such as xprop in the program's environment: what it printed, empty when it failed.
+    // What a short tool such as xprop printed in the program's environment; empty when it failed.
     QByteArray run(const QString &command, int timeout = 10000) const
     {
         QProcess tool;
@@ -85,15 +95,9 @@ public:
         process.setProcessEnvironment(environment);
         QStringList arguments = launcherArguments + QStringList{program()};
         process.start(launcher.isEmpty() ? arguments.takeLast() : launcher, arguments);
-        if (!process.waitForStarted())
-            return false;
-        const QDeadlineTimer deadline(20000);
-        while (!deadline.hasExpired() && process.state() == QProcess::Running) {
-            if (catchesSigterm())
-                return true;
-            QTest::qWait(20);
-        }
-        return false;
+        return process.waitForStarted()
+            && within(20000, [this] { return catchesSigterm() || process.state() != QProcess::Running; })
+            && catchesSigterm();
     }
 
     // Sends the signal and tells whether the program then ended normally with status 0.
@@ -109,11 +113,6 @@ public:
     QProcess process;
 
 private:
-    static void end(QProcess &running)
-    {
-        running.kill();
-        running.waitForFinished();
-    }
     static bool endsWell(QProcess &ending, int timeout)
     {
         return ending.waitForFinished(timeout) && ending.exitStatus() == QProcess::NormalExit && ending.exitCode() == 0;

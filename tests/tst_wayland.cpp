@@ -18,19 +18,17 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtime.filePath(QStringLiteral("test"))), 15000);
         program.environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("test"));
         program.environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
-        QByteArray log;
-        connect(&program.process, &QProcess::readyReadStandardError, this,
-                [&] { log += program.process.readAllStandardError(); });
         QVERIFY(program.start());
         // What the program last sent in a request, as in "xdg_toplevel@24.set_min_size(342, 460)".
-        const auto last = [&log](const QByteArray &request) {
+        auto last = [&, log = QByteArray()](const QByteArray &request) mutable {
+            log += program.process.readAllStandardError();
             const qsizetype from = log.lastIndexOf('.' + request + '(') + request.size() + 2;
             return from > request.size() + 1 ? log.mid(from, log.indexOf(')', from) - from).split(',')
                                              : QByteArrayList();
         };
 
         // Shown: the window geometry, the frame drawn by the program included, 5130 twips wide at 96 DPI.
-        QTRY_VERIFY_WITH_TIMEOUT(log.contains("xdg_toplevel") && !last("set_window_geometry").isEmpty(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(!last("set_window_geometry").isEmpty(), 15000);
         QCOMPARE(last("set_window_geometry").value(2).trimmed(), QByteArray("342"));
         // A fixed size: equal least and greatest sizes, so the compositor offers no resizing.
         QVERIFY(last("set_min_size").value(0).toInt() > 0);
