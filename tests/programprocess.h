@@ -6,7 +6,6 @@
 #include <csignal>
 #include <list>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -16,13 +15,11 @@
 
 // Fails under CI, where the environment must be complete; skips elsewhere.
 #define REQUIRE_TOOLS(...)                                                                                             \
-    for (const char *tool : {__VA_ARGS__})                                                                             \
-        if (const QByteArray missing = tool + QByteArray(" is not installed");                                         \
-            QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) {                                           \
-            if (qgetenv("CI") == "true")                                                                               \
-                QFAIL(missing.constData());                                                                            \
-            QSKIP(missing.constData());                                                                                \
-        }
+    for (const char *tool : {__VA_ARGS__}) {                                                                           \
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())                                             \
+            return (qgetenv("CI") == "true" ? QTest::qFail : QTest::qSkip)(                                            \
+                QByteArray(tool).append(" is not installed").constData(), __FILE__, __LINE__);                         \
+    }
 
 // Whether the condition comes true in time; unlike QTRY_*, which counts tries, by the clock.
 template<typename Condition>
@@ -85,7 +82,7 @@ public:
         QProcess tool;
         tool.setProcessEnvironment(environment);
         tool.startCommand(command);
-        return endsWell(tool, timeout) ? tool.readAllStandardOutput() : QByteArray();
+        return tool.waitForFinished(timeout) && tool.exitCode() == 0 ? tool.readAllStandardOutput() : QByteArray();
     }
 
     // Starts the program, through a launcher such as setpriv when one is given, and waits
@@ -104,7 +101,8 @@ public:
     bool endWith(int signal = SIGTERM)
     {
         ::kill(pid_t(process.processId()), signal);
-        return endsWell(process, 20000);
+        return process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit
+            && process.exitCode() == 0;
     }
 
     QTemporaryDir folder;
@@ -113,16 +111,11 @@ public:
     QProcess process;
 
 private:
-    static bool endsWell(QProcess &ending, int timeout)
-    {
-        return ending.waitForFinished(timeout) && ending.exitStatus() == QProcess::NormalExit && ending.exitCode() == 0;
-    }
     // The program's own pid, or the one of the process the launcher replaced itself with.
     bool catchesSigterm() const
     {
         static const QRegularExpression sigterm(
-            QStringLiteral("^Name:\\s+cylinder-ratio\\n[\\s\\S]*^SigCgt:\\s+(\\w+)$"),
-            QRegularExpression::MultilineOption);
+            QStringLiteral("(?m)^Name:\\s+cylinder-ratio$[\\s\\S]*^SigCgt:\\s+(\\w+)$"));
         QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
         const auto caught =
             sigterm.match(status.open(QIODevice::ReadOnly) ? QString::fromLatin1(status.readAll()) : QString());

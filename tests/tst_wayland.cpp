@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "programprocess.h"
 
-// The real program as a native client of a headless Wayland compositor, watched through the
-// protocol messages it sends.
+// The real program as a native client of a headless Wayland compositor, watched through its requests.
 class WaylandTest : public QObject
 {
     Q_OBJECT
@@ -12,10 +11,9 @@ private slots:
         REQUIRE_TOOLS("weston");
         ProgramProcess program;
         program.leaveTestDisplay();
-        QTemporaryDir runtime; // private to this user, as a session's runtime folder is
-        program.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        program.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), program.folder.path()); // private, as it must be
         program.startBeside(QStringLiteral("weston --backend=headless-backend.so --socket=test --idle-time=0"));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtime.filePath(QStringLiteral("test"))), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(program.folder.filePath(QStringLiteral("test"))), 15000);
         program.environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("test"));
         program.environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
         QVERIFY(program.start());
