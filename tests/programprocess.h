@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The program as a user starts it: a separate process, run from a copy in a fresh folder so
-// that the settings.ini beside it belongs to the test.
+// The program as a user starts it, as a process run from a copy in a fresh folder: its settings.ini is the test's.
 #pragma once
 
 #include <csignal>
@@ -34,11 +33,17 @@ bool within(int milliseconds, Condition condition)
 class ProgramProcess
 {
 public:
-    ProgramProcess()
+    // On a display server of the test's own, the program sees nothing of the test's display.
+    enum class Display { Offscreen, TestsOwn };
+    explicit ProgramProcess(Display display = Display::Offscreen)
     {
         QFile::copy(QStringLiteral(PROGRAM_PATH), program());
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("config")));
+        if (display == Display::Offscreen)
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        else
+            for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+                environment.remove(QLatin1String(name));
     }
     ~ProgramProcess()
     {
@@ -62,12 +67,6 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // For a display server of the test's own: nothing of the test's display is left.
-    void leaveTestDisplay()
-    {
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
-            environment.remove(QLatin1String(name));
-    }
     // Starts what the program runs on, such as a display server, in its environment; ended with it.
     QProcess &startBeside(const QString &command)
     {

@@ -19,8 +19,7 @@ void WindowManagersTest::outerWidthCentringAndHintsFollowTheDesign()
 {
     QFETCH(QString, windowManager);
     REQUIRE_TOOLS("Xvfb", "xprop", "xwininfo", "xdotool", "openbox", "metacity");
-    ProgramProcess program;
-    program.leaveTestDisplay();
+    ProgramProcess program(ProgramProcess::Display::TestsOwn);
     QProcess &server = program.startBeside(QStringLiteral("Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp"));
     QVERIFY2(server.waitForReadyRead(30000), "Xvfb did not start");
     program.environment.insert(QStringLiteral("DISPLAY"), ':' + QString::fromLatin1(server.readLine().trimmed()));
@@ -29,9 +28,8 @@ void WindowManagersTest::outerWidthCentringAndHintsFollowTheDesign()
     QVERIFY2(within(60000, [&] { return managed().contains("window id"); }), "no window manager within a minute");
 
     QVERIFY(program.start());
-    // Its windows shown, one id a line: with the menu open, two.
     const QString shown = QStringLiteral("xdotool search --onlyvisible --pid %1").arg(program.process.processId());
-    QVERIFY(within(20000, [&] { return program.run(shown).count('\n') == 1; }));
+    QVERIFY(within(20000, [&] { return program.run(shown).count('\n') == 1; })); // a window id a line
     const QString window = QString::fromLatin1(program.run(shown).trimmed());
     // A property's values as xprop shows them, "_NET_FRAME_EXTENTS(CARDINAL) = 1, 1, 22, 4"; the client
     // area, and the whole frame around it from those extents: left, right, top, bottom.
@@ -59,10 +57,9 @@ void WindowManagersTest::outerWidthCentringAndHintsFollowTheDesign()
 
     // Fixed size: nothing but moving, minimizing and closing is offered.
     const QList<int> motif = numbers("_MOTIF_WM_HINTS");
-    enum { Functions = 1, Decorations = 2, All = 1, Resize = 2, Maximize = 16, ResizeHandles = 4, MaximizeButton = 64 };
-    QCOMPARE(motif.value(0) & (Functions | Decorations), Functions | Decorations);
-    QCOMPARE(motif.value(1) & (All | Resize | Maximize), 0);
-    QCOMPARE(motif.value(2) & (All | ResizeHandles | MaximizeButton), 0);
+    QCOMPARE(motif.value(0) & 3, 3); // functions and decorations given
+    QCOMPARE(motif.value(1) & (1 | 2 | 16), 0); // no all, resize nor maximize function
+    QCOMPARE(motif.value(2) & (1 | 4 | 64), 0); // no all, resize handles nor maximize button
     const QByteArray actions = program.run(QStringLiteral("xprop -id %1 _NET_WM_ALLOWED_ACTIONS").arg(window));
     QVERIFY(actions.contains("_NET_WM_ACTION_CLOSE"));
     for (const char *action : {"_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
