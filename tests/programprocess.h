@@ -1,31 +1,56 @@
 // SPDX-License-Identifier: MIT
-// The program as a user starts it: a separate process, run from a copy in a fresh folder so
-// that the settings.ini beside it belongs to the test.
+// The program as a user starts it, as a process run from a copy in a fresh folder: its settings.ini is the test's.
 #pragma once
 
 #include <csignal>
+#include <list>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+// Fails under CI, where the environment must be complete; skips elsewhere.
+#define REQUIRE_TOOLS(...)                                                                                             \
+    for (const char *tool : {__VA_ARGS__}) {                                                                           \
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())                                             \
+            return (qgetenv("CI") == "true" ? QTest::qFail : QTest::qSkip)(                                            \
+                QByteArray(tool).append(" is not installed").constData(), __FILE__, __LINE__);                         \
+    }
+
+// Whether the condition comes true in time; unlike QTRY_*, which counts tries, by the clock.
+template<typename Condition>
+bool within(int milliseconds, Condition condition)
+{
+    for (const QDeadlineTimer deadline(milliseconds); !condition(); QTest::qWait(50))
+        if (deadline.hasExpired())
+            return false;
+    return true;
+}
 
 class ProgramProcess
 {
 public:
-    ProgramProcess()
+    // On a display server of the test's own, the program sees nothing of the test's display.
+    enum class Display { Offscreen, TestsOwn };
+    explicit ProgramProcess(Display display = Display::Offscreen)
     {
         QFile::copy(QStringLiteral(PROGRAM_PATH), program());
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("config")));
+        if (display == Display::Offscreen)
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        else
+            for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+                environment.remove(QLatin1String(name));
     }
     ~ProgramProcess()
     {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-        }
+        const auto end = [](QProcess &running) { running.kill(), running.waitForFinished(); };
+        end(process);
+        for (QProcess &companion : companions)
+            end(companion);
     }
 
     QString program() const { return programPath; }
@@ -42,24 +67,33 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // Starts what the program runs on, such as a display server, in its environment; ended with it.
+    QProcess &startBeside(const QString &command)
+    {
+        QProcess &other = companions.emplace_front();
+        other.setProcessEnvironment(environment);
+        other.startCommand(command);
+        return other;
+    }
+    // What a short tool such as xprop printed in the program's environment; empty when it failed.
+    QByteArray run(const QString &command, int timeout = 10000) const
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(environment);
+        tool.startCommand(command);
+        return tool.waitForFinished(timeout) && tool.exitCode() == 0 ? tool.readAllStandardOutput() : QByteArray();
+    }
+
     // Starts the program, through a launcher such as setpriv when one is given, and waits
     // until it has taken over SIGTERM, from when on a SIGTERM closes it as a desktop would.
     bool start(const QString &launcher = {}, const QStringList &launcherArguments = {})
     {
         process.setProcessEnvironment(environment);
-        if (launcher.isEmpty())
-            process.start(program(), QStringList());
-        else
-            process.start(launcher, launcherArguments + QStringList{program()});
-        if (!process.waitForStarted())
-            return false;
-        const QDeadlineTimer deadline(20000);
-        while (!deadline.hasExpired() && process.state() == QProcess::Running) {
-            if (catchesSigterm())
-                return true;
-            QTest::qWait(20);
-        }
-        return false;
+        QStringList arguments = launcherArguments + QStringList{program()};
+        process.start(launcher.isEmpty() ? arguments.takeLast() : launcher, arguments);
+        return process.waitForStarted()
+            && within(20000, [this] { return catchesSigterm() || process.state() != QProcess::Running; })
+            && catchesSigterm();
     }
 
     // Sends the signal and tells whether the program then ended normally with status 0.
@@ -79,17 +113,13 @@ private:
     // The program's own pid, or the one of the process the launcher replaced itself with.
     bool catchesSigterm() const
     {
+        static const QRegularExpression sigterm(
+            QStringLiteral("(?m)^Name:\\s+cylinder-ratio$[\\s\\S]*^SigCgt:\\s+(\\w+)$"));
         QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
-        if (!status.open(QIODevice::ReadOnly))
-            return false;
-        bool programRuns = false;
-        quint64 caught = 0;
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("Name:"))
-                programRuns = line.trimmed().endsWith("cylinder-ratio");
-            else if (line.startsWith("SigCgt:"))
-                caught = line.mid(7).trimmed().toULongLong(nullptr, 16);
-        }
-        return programRuns && (caught & (quint64(1) << (SIGTERM - 1)));
+        const auto caught =
+            sigterm.match(status.open(QIODevice::ReadOnly) ? QString::fromLatin1(status.readAll()) : QString());
+        return caught.captured(1).toULongLong(nullptr, 16) & (quint64(1) << (SIGTERM - 1));
     }
+
+    std::list<QProcess> companions; // the last started first
 };
