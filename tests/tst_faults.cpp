@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-// Bad input and faults, end to end: the window keeps what it had and always starts and ends.
 #include "formtest.h"
 #include "programprocess.h"
 
