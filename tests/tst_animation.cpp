@@ -8,7 +8,6 @@ class AnimationTest : public QObject
     Q_OBJECT
 private slots:
     void strokesDrawTheDesignedPositionsWithTheCaptionsHidden();
-    void onlyAChangeOfStateCountsAndUncheckingRestoresRestAtOnce_data();
     void onlyAChangeOfStateCountsAndUncheckingRestoresRestAtOnce();
 };
 
@@ -54,40 +53,31 @@ void AnimationTest::strokesDrawTheDesignedPositionsWithTheCaptionsHidden()
     QCOMPARE(t.find("Image3")->y(), px(480));
 }
 
-void AnimationTest::onlyAChangeOfStateCountsAndUncheckingRestoresRestAtOnce_data()
-{
-    QTest::addColumn<int>("leftTicks");
-    QTest::addColumn<int>("rightTicks");
-    QTest::addColumn<int>("next");
-    QTest::newRow("leftward") << 5 << 0 << 1340;
-    QTest::newRow("rightward") << 15 << 3 << 780;
-}
-
 void AnimationTest::onlyAChangeOfStateCountsAndUncheckingRestoresRestAtOnce()
 {
-    QFETCH(int, leftTicks);
-    QFETCH(int, rightTicks);
-    QFETCH(int, next);
-    FormUnderTest t;
-    t.form->show();
-    auto *animate = t.find<QCheckBox>("Check1");
-    animate->setChecked(true);
-    stroke(t, "Timer1", leftTicks);
-    stroke(t, "Timer2", rightTicks);
-    animate->setChecked(true); // no change: the stroke goes on where it was
-    t.trigger("sky"); // recolours the hidden captions without showing them
-    expectPhase(t, rightTicks == 0, rightTicks > 0);
-    QCOMPARE(stroke(t, rightTicks ? "Timer2" : "Timer1", 1), QList<int>{px(next)});
+    // Ticks into the leftward and the rightward stroke, and the piston's Left at the next tick.
+    for (const auto &[leftTicks, rightTicks, next] : {std::tuple{5, 0, 1340}, std::tuple{15, 3, 780}}) {
+        FormUnderTest t;
+        t.form->show();
+        auto *animate = t.find<QCheckBox>("Check1");
+        animate->setChecked(true);
+        stroke(t, "Timer1", leftTicks);
+        stroke(t, "Timer2", rightTicks);
+        animate->setChecked(true); // no change: the stroke goes on where it was
+        t.trigger("sky"); // recolours the hidden captions without showing them
+        expectPhase(t, rightTicks == 0, rightTicks > 0);
+        QCOMPARE(stroke(t, rightTicks ? "Timer2" : "Timer1", 1), QList<int>{px(next)});
 
-    QTest::mouseClick(animate, Qt::LeftButton);
-    expectPhase(t, false, false);
-    QCOMPARE(t.find("Image3")->x(), px(1740));
-    for (const char *name : kCallouts)
-        QCOMPARE(t.find(name)->palette().color(t.find(name)->foregroundRole()), QColor(Qt::white));
+        QTest::mouseClick(animate, Qt::LeftButton);
+        expectPhase(t, false, false);
+        QCOMPARE(t.find("Image3")->x(), px(1740));
+        for (const char *name : kCallouts)
+            QCOMPARE(t.find(name)->palette().color(t.find(name)->foregroundRole()), QColor(Qt::white));
 
-    animate->setChecked(true); // from rest, whichever stroke was cut short
-    expectPhase(t, true, false);
-    QCOMPARE(stroke(t, "Timer1", 2), (QList<int>{px(1740), px(1660)}));
+        animate->setChecked(true); // from rest, whichever stroke was cut short
+        expectPhase(t, true, false);
+        QCOMPARE(stroke(t, "Timer1", 2), (QList<int>{px(1740), px(1660)}));
+    }
 }
 
 QTEST_MAIN(AnimationTest)
