@@ -58,7 +58,6 @@ void AnimationTest::onlyAChangeOfStateCountsAndUncheckingRestoresRestAtOnce()
     // Ticks into the leftward and the rightward stroke, and the piston's Left at the next tick.
     for (const auto &[leftTicks, rightTicks, next] : {std::tuple{5, 0, 1340}, std::tuple{15, 3, 780}}) {
         FormUnderTest t;
-        t.form->show();
         auto *animate = t.find<QCheckBox>("Check1");
         animate->setChecked(true);
         stroke(t, "Timer1", leftTicks);

@@ -22,12 +22,10 @@ void FaultsTest::aHugePasteGetsTheMessageAndLosesNothing()
 {
     for (const auto &[box, button] : {std::pair{"Combo1", "Command1"}, std::pair{"Text1", "Command2"}}) {
         FormUnderTest t;
-        QVERIFY(t.showAndActivate());
         t.enterMeasurements();
         t.click("Command1");
         auto *combo = t.form->findChild<QComboBox *>(QLatin1String(box));
         QLineEdit *edit = combo ? combo->lineEdit() : t.find<QLineEdit>(box);
-        edit->setFocus();
         const auto kept = [&t] { return t.text("Combo2") + t.text("Text5") + t.text("Text8") + t.text("Text9"); };
         const QString before = kept();
         QApplication::clipboard()->setText(QString(1 << 20, QLatin1Char('9')));

