@@ -26,15 +26,14 @@ void FaultsTest::aHugePasteGetsTheMessageAndLosesNothing()
         t.click("Command1");
         auto *combo = t.form->findChild<QComboBox *>(QLatin1String(box));
         QLineEdit *edit = combo ? combo->lineEdit() : t.find<QLineEdit>(box);
-        const auto kept = [&t] { return t.text("Combo2") + t.text("Text5") + t.text("Text8") + t.text("Text9"); };
-        const QString before = kept();
+        const auto kept = [&] { return edit->text() + t.text("Combo2") + t.text("Text5") + t.text("Text9"); };
         QApplication::clipboard()->setText(QString(1 << 20, QLatin1Char('9')));
         edit->selectAll();
         edit->paste();
-        const QString pasted = edit->text();
+        const QString before = kept();
         auto seen = answerNextMessage();
         t.click(button);
-        QVERIFY2(seen->shown && !pasted.isEmpty() && edit->text() == pasted, box);
+        QVERIFY2(seen->shown && edit->text().size() > 1000, box);
         QCOMPARE(kept(), before);
     }
 }
@@ -56,9 +55,8 @@ void FaultsTest::endsOnEverySignalWithItsSettingsWrittenOrTheOldFileWhole_data()
     QTest::newRow("SIGTERM") << SIGTERM << QString();
     QTest::newRow("SIGHUP, the terminal closed") << SIGHUP << QString();
     QTest::newRow("SIGINT, Ctrl+C") << SIGINT << QString();
-    // A copy in a read-only folder keeps its settings in the user's folder; root runs it as nobody.
-    QTest::newRow("read-only folders") << SIGTERM
-                                       << QStringLiteral("setpriv --reuid=65534 --regid=65534 --clear-groups");
+    QTest::newRow("read-only folders, as nobody even for root")
+        << SIGTERM << QStringLiteral("setpriv --reuid=65534 --regid=65534 --clear-groups");
     QTest::newRow("file size limit") << SIGTERM << QStringLiteral("prlimit --fsize=4 --");
 }
 
@@ -74,21 +72,18 @@ void FaultsTest::endsOnEverySignalWithItsSettingsWrittenOrTheOldFileWhole()
     const QByteArray old = "earth|1|anime\r\nand a line the program never writes\r\n";
     QVERIFY(QDir().mkpath(config) && file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
     file.close();
-    const QString folders[] = {program.folder.path(), config};
-    const auto restore = qScopeGuard([&folders] {
-        for (const QString &folder : folders)
-            chmod(QFile::encodeName(folder).constData(), 0755);
-    });
-    for (const QString &folder : folders)
-        QVERIFY(!readOnly || chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+    const auto setMode = [&](mode_t mode) {
+        for (const QString &folder : {program.folder.path(), config})
+            chmod(QFile::encodeName(folder).constData(), readOnly ? mode : 0755);
+    };
+    setMode(0555);
+    const auto restore = qScopeGuard([&setMode] { setMode(0755); });
     launcher = arguments.isEmpty() || (readOnly && geteuid() != 0) ? QString() : arguments.takeFirst();
     QVERIFY(program.start(launcher.isEmpty() ? launcher : QStandardPaths::findExecutable(launcher), arguments));
     QVERIFY(program.endWith(signal));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), arguments.isEmpty() ? QByteArray("earth|1|anime\r\n") : old);
     QCOMPARE(program.process.readAllStandardError().contains("could not save the settings"), !arguments.isEmpty());
-    QCOMPARE(QFileInfo(file).dir().entryList({QStringLiteral("settings.ini*")}, QDir::Files),
-             QStringList{QStringLiteral("settings.ini")}); // no half-written file left over
 }
 
 QTEST_MAIN(FaultsTest)

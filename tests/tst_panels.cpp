@@ -14,7 +14,6 @@ namespace {
 const char *const kItems[] = {"vormektypes", "cylmeas", "how2use", "info"};
 const char *const kFrames[] = {"Frame2", "Frame3", "Frame4", "Frame5"};
 
-// Only the panel `open` shows, in the layout of the given outer and Frame1 widths.
 void expectLayout(const FormUnderTest &t, const char *open, int outer, int frame1)
 {
     for (const char *frame : kFrames)

@@ -14,7 +14,6 @@ private slots:
 };
 
 namespace {
-// A desktop colour scheme: button face, button text, window background and window text.
 void setDesktop(QColor button, QColor buttonText, QColor base, QColor text)
 {
     QPalette palette = QApplication::palette();
@@ -25,7 +24,7 @@ void setDesktop(QColor button, QColor buttonText, QColor base, QColor text)
     QApplication::setPalette(palette);
 }
 
-// Whether the control shows the colour anywhere, as in lettering and lines.
+// Anywhere, as for lettering and lines.
 bool shows(QWidget *widget, const QColor &colour)
 {
     const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
