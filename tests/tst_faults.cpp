@@ -51,22 +51,21 @@ void FaultsTest::aNamedPipeForSettingsNeverBlocksTheStart()
 void FaultsTest::endsOnEverySignalWithItsSettingsWrittenOrTheOldFileWhole_data()
 {
     QTest::addColumn<int>("signal");
-    QTest::addColumn<QString>("launcher");
-    QTest::newRow("SIGTERM") << SIGTERM << QString();
-    QTest::newRow("SIGHUP, the terminal closed") << SIGHUP << QString();
-    QTest::newRow("SIGINT, Ctrl+C") << SIGINT << QString();
-    QTest::newRow("read-only folders, as nobody even for root")
-        << SIGTERM << QStringLiteral("setpriv --reuid=65534 --regid=65534 --clear-groups");
-    QTest::newRow("file size limit") << SIGTERM << QStringLiteral("prlimit --fsize=4 --");
+    QTest::addColumn<QByteArray>("command");
+    QTest::newRow("SIGTERM") << SIGTERM << QByteArray();
+    QTest::newRow("SIGHUP, the terminal closed") << SIGHUP << QByteArray();
+    QTest::newRow("SIGINT, Ctrl+C") << SIGINT << QByteArray();
+    QTest::newRow("read-only") << SIGTERM << QByteArray("setpriv --reuid=65534 --regid=65534 --clear-groups");
+    QTest::newRow("file size limit") << SIGTERM << QByteArray("prlimit --fsize=4 --");
 }
 
 void FaultsTest::endsOnEverySignalWithItsSettingsWrittenOrTheOldFileWhole()
 {
     QFETCH(int, signal);
-    QFETCH(QString, launcher);
-    QStringList arguments = launcher.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QFETCH(QByteArray, command);
+    QStringList arguments = QString::fromLatin1(command).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     ProgramProcess program;
-    const bool readOnly = launcher.startsWith(QLatin1String("setpriv"));
+    const bool readOnly = command.startsWith("setpriv");
     const QString config = program.folder.filePath(QStringLiteral("config/cylinder-ratio"));
     QFile file(readOnly ? config + QLatin1String("/settings.ini") : program.settingsPath());
     const QByteArray old = "earth|1|anime\r\nand a line the program never writes\r\n";
@@ -78,7 +77,7 @@ void FaultsTest::endsOnEverySignalWithItsSettingsWrittenOrTheOldFileWhole()
     };
     setMode(0555);
     const auto restore = qScopeGuard([&setMode] { setMode(0755); });
-    launcher = arguments.isEmpty() || (readOnly && geteuid() != 0) ? QString() : arguments.takeFirst();
+    const QString launcher = arguments.isEmpty() || (readOnly && geteuid() != 0) ? QString() : arguments.takeFirst();
     QVERIFY(program.start(launcher.isEmpty() ? launcher : QStandardPaths::findExecutable(launcher), arguments));
     QVERIFY(program.endWith(signal));
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -2,6 +2,7 @@
 #include "formtest.h"
 
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 class PanelsTest : public QObject
 {
@@ -30,14 +31,13 @@ void PanelsTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt(
     const auto text = [&t](const char *name) { return t.find<QPlainTextEdit>(name)->toPlainText(); };
     // The blanks at line ends and the hand breaks, which no picture shows.
     QVERIFY(text("Text11").startsWith(QLatin1String("#1 - input the entire length of the \n")));
-    QVERIFY(text("Text12").contains(QLatin1String("distance of the \n")));
-    QVERIFY(text("Text12").contains(QLatin1String("Type 1 & 2 etc., \n")));
+    QVERIFY(
+        text("Text12").contains(QRegularExpression(QStringLiteral("distance of the \n(.|\n)*Type 1 & 2 etc., \n"))));
     QVERIFY(text("Text12").endsWith(QLatin1String("have already been compensated.\n")));
     QVERIFY(text("Text13").contains(QLatin1String("pad - used \n")));
     QVERIFY(text("Text3").contains(QLatin1String("C15\n               M4A1 RIS,SR16,SIG551\n")));
 
     const QRect narrow = t.form->geometry();
-    const char *const focused[] = {"Check1", "Combo1", "Text9", "Text13"};
     for (int i = 0; i < 4; ++i) {
         t.trigger(kItems[(i + 1) % 4]); // another panel is open: this one replaces it
         t.trigger(kItems[i]);
@@ -58,6 +58,9 @@ void PanelsTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt(
             QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
             QVERIFY(box->textCursor().hasSelection());
         }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // from a panel's text box
+        expectLayout(t, nullptr, 5130, 4905);
+        t.trigger(kItems[i]);
 
         auto *close = t.find<QLabel>(QByteArray("close" + QByteArray::number(i + 2)).constData());
         QTest::mousePress(close, Qt::RightButton);
@@ -68,11 +71,6 @@ void PanelsTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt(
         QTest::mouseClick(close, Qt::LeftButton);
         expectLayout(t, nullptr, 5130, 4905);
         QCOMPARE(t.form->geometry(), narrow);
-
-        t.trigger(kItems[i]);
-        t.find(focused[i])->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        expectLayout(t, nullptr, 5130, 4905);
     }
 }
 
