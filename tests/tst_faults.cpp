@@ -44,7 +44,6 @@ void FaultsTest::aNamedPipeForSettingsNeverBlocksTheStart()
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     Form1 form({path, QDir(dir.path()).filePath(QStringLiteral("written.ini"))});
-    QVERIFY(form.findChild<QAction *>(QStringLiteral("default"))->isChecked());
     QVERIFY(form.close());
 }
 

@@ -31,9 +31,7 @@ void PanelsTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt(
     const auto text = [&t](const char *name) { return t.find<QPlainTextEdit>(name)->toPlainText(); };
     // The blanks at line ends and the hand breaks, which no picture shows.
     QVERIFY(text("Text11").startsWith(QLatin1String("#1 - input the entire length of the \n")));
-    QVERIFY(
-        text("Text12").contains(QRegularExpression(QStringLiteral("distance of the \n(.|\n)*Type 1 & 2 etc., \n"))));
-    QVERIFY(text("Text12").endsWith(QLatin1String("have already been compensated.\n")));
+    QVERIFY(text("Text12").contains(QRegularExpression("of the \n(.|\n)*etc., \n(.|\n)*compensated.\n$")));
     QVERIFY(text("Text13").contains(QLatin1String("pad - used \n")));
     QVERIFY(text("Text3").contains(QLatin1String("C15\n               M4A1 RIS,SR16,SIG551\n")));
 
