@@ -1,156 +1,79 @@
 // SPDX-License-Identifier: MIT
 #include "formtest.h"
 
-#include "appearance/animation.h"
-
 #include <QCheckBox>
 
 class AnimationTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void strokesDrawExactlyTheDesignedPositions();
-    void checkingHidesTheCaptionsAndStartsTheQuickStroke();
-    void uncheckingRestoresEverythingAtOnce();
-    void checkingAgainStartsFromRestWhateverWasInterrupted();
-    void onlyARealChangeRunsTheHandler();
-    void aThemeDuringTheAnimationRecoloursButDoesNotShow();
+    void strokesDrawTheDesignedPositionsWithTheCaptionsHidden();
+    void onlyAChangeOfStateCountsAndUncheckingRestoresRestAtOnce();
 };
 
 namespace {
-
-QList<int> positions(PistonStroke &stroke, PistonStroke::Tick (PistonStroke::*tick)())
-{
-    QList<int> drawn;
-    while (const auto left = (stroke.*tick)().left)
-        drawn.append(*left);
-    return drawn;
-}
-
 const char *const kCallouts[] = {"Label25", "Label26", "Label27", "Label28", "Label29",
                                  "Line10",  "Line11",  "Line12",  "Line13",  "Line14"};
 
-void setAnimate(const FormUnderTest &t, bool on)
+QList<int> stroke(const FormUnderTest &t, const char *timer, int ticks)
 {
-    t.find<QCheckBox>("Check1")->setChecked(on);
+    QList<int> lefts;
+    for (int i = 0; i < ticks; ++i) {
+        t.tick(timer);
+        lefts.append(t.find("Image3")->x());
+    }
+    return lefts;
 }
 
-QTimer *timer(const FormUnderTest &t, const char *name)
+void expectPhase(const FormUnderTest &t, bool leftward, bool rightward)
 {
-    return t.find<QTimer>(name);
+    QCOMPARE(t.find<QTimer>("Timer1")->isActive(), leftward);
+    QCOMPARE(t.find<QTimer>("Timer2")->isActive(), rightward);
+    for (const char *name : kCallouts)
+        QVERIFY2(t.find(name)->isHidden() == (leftward || rightward), name);
 }
-
 } // namespace
 
-void AnimationTest::strokesDrawExactlyTheDesignedPositions()
+void AnimationTest::strokesDrawTheDesignedPositionsWithTheCaptionsHidden()
 {
-    PistonStroke stroke;
-    stroke.start();
-    QList<int> left, right;
-    for (int k = 0; k <= 13; ++k)
-        left.append(1740 - 80 * k);
-    for (int k = 0; k <= 27; ++k)
-        right.append(660 + 40 * k);
-    for (int cycle = 0; cycle < 3; ++cycle) {
-        QCOMPARE(positions(stroke, &PistonStroke::leftward), left);
-        QCOMPARE(stroke.animpos, qint16(660)); // the hand-over tick found 620 and did not move
-        QCOMPARE(positions(stroke, &PistonStroke::rightward), right);
-        QCOMPARE(stroke.animpos, qint16(1740)); // found 1780
+    FormUnderTest t;
+    QList<int> left, right; // the last tick of each stroke hands over without moving
+    for (int twips = 1740; twips >= 620; twips -= 80)
+        left.append(px(std::max(twips, 700)));
+    for (int twips = 660; twips <= 1780; twips += 40)
+        right.append(px(std::min(twips, 1740)));
+    t.find<QCheckBox>("Check1")->setChecked(true);
+    expectPhase(t, true, false);
+    QCOMPARE(stroke(t, "Timer1", 15), left);
+    expectPhase(t, false, true);
+    QCOMPARE(stroke(t, "Timer2", 29), right);
+    expectPhase(t, true, false);
+}
+
+void AnimationTest::onlyAChangeOfStateCountsAndUncheckingRestoresRestAtOnce()
+{
+    // Ticks into the leftward and the rightward stroke, and the piston's Left at the next tick.
+    for (const auto &[leftTicks, rightTicks, next] : {std::tuple{5, 0, 1340}, std::tuple{15, 3, 780}}) {
+        FormUnderTest t;
+        auto *animate = t.find<QCheckBox>("Check1");
+        animate->setChecked(true);
+        stroke(t, "Timer1", leftTicks);
+        stroke(t, "Timer2", rightTicks);
+        animate->setChecked(true); // no change: the stroke goes on where it was
+        t.trigger("sky"); // recolours the hidden captions without showing them
+        expectPhase(t, rightTicks == 0, rightTicks > 0);
+        QCOMPARE(stroke(t, rightTicks ? "Timer2" : "Timer1", 1), QList<int>{px(next)});
+
+        QTest::mouseClick(animate, Qt::LeftButton);
+        expectPhase(t, false, false);
+        QCOMPARE(t.find("Image3")->x(), px(1740));
+        for (const char *name : kCallouts)
+            QCOMPARE(t.find(name)->palette().color(t.find(name)->foregroundRole()), QColor(Qt::white));
+
+        animate->setChecked(true); // from rest, whichever stroke was cut short
+        expectPhase(t, true, false);
+        QCOMPARE(stroke(t, "Timer1", 2), (QList<int>{px(1740), px(1660)}));
     }
-}
-
-void AnimationTest::checkingHidesTheCaptionsAndStartsTheQuickStroke()
-{
-    FormUnderTest t;
-    t.form->show();
-    setAnimate(t, true);
-    for (const char *name : kCallouts)
-        QVERIFY2(t.find(name)->isHidden(), name);
-    QVERIFY(timer(t, "Timer1")->isActive());
-    QVERIFY(!timer(t, "Timer2")->isActive());
-    QCOMPARE(timer(t, "Timer1")->interval(), 10);
-    QCOMPARE(timer(t, "Timer2")->interval(), 50);
-    QCOMPARE(timer(t, "Timer1")->timerType(), Qt::PreciseTimer);
-
-    QWidget *piston = t.find("Image3");
-    const int top = piston->y();
-    t.tick("Timer1");
-    QCOMPARE(piston->x(), px(1740));
-    t.tick("Timer1");
-    QCOMPARE(piston->x(), px(1660));
-    for (int i = 0; i < 12; ++i)
-        t.tick("Timer1");
-    QCOMPARE(piston->x(), px(700));
-    t.tick("Timer1"); // hands over without moving
-    QCOMPARE(piston->x(), px(700));
-    QVERIFY(!timer(t, "Timer1")->isActive());
-    QVERIFY(timer(t, "Timer2")->isActive());
-    t.tick("Timer2");
-    QCOMPARE(piston->x(), px(660));
-    QCOMPARE(piston->y(), top);
-}
-
-void AnimationTest::uncheckingRestoresEverythingAtOnce()
-{
-    FormUnderTest t;
-    t.form->show();
-    setAnimate(t, true);
-    for (int i = 0; i < 5; ++i)
-        t.tick("Timer1");
-    setAnimate(t, false);
-    for (const char *name : kCallouts)
-        QVERIFY2(t.find(name)->isVisible(), name);
-    QVERIFY(!timer(t, "Timer1")->isActive());
-    QVERIFY(!timer(t, "Timer2")->isActive());
-    QCOMPARE(t.find("Image3")->x(), px(1740));
-}
-
-void AnimationTest::checkingAgainStartsFromRestWhateverWasInterrupted()
-{
-    FormUnderTest t;
-    setAnimate(t, true);
-    for (int i = 0; i < 15; ++i) // through the quick stroke into the slow one
-        t.tick("Timer1");
-    for (int i = 0; i < 3; ++i)
-        t.tick("Timer2");
-    QVERIFY(timer(t, "Timer2")->isActive());
-    setAnimate(t, false);
-    setAnimate(t, true);
-    QVERIFY(timer(t, "Timer1")->isActive());
-    QVERIFY(!timer(t, "Timer2")->isActive());
-    t.tick("Timer1");
-    t.tick("Timer1");
-    QCOMPARE(t.find("Image3")->x(), px(1660));
-}
-
-void AnimationTest::onlyARealChangeRunsTheHandler()
-{
-    FormUnderTest t;
-    setAnimate(t, true);
-    for (int i = 0; i < 4; ++i)
-        t.tick("Timer1");
-    setAnimate(t, true); // no change: the stroke goes on where it was
-    t.tick("Timer1");
-    QCOMPARE(t.find("Image3")->x(), px(1740 - 4 * 80));
-    QTest::mouseClick(t.find("Check1"), Qt::LeftButton);
-    QVERIFY(!timer(t, "Timer1")->isActive());
-    QCOMPARE(t.find("Image3")->x(), px(1740));
-}
-
-void AnimationTest::aThemeDuringTheAnimationRecoloursButDoesNotShow()
-{
-    FormUnderTest t;
-    t.form->show();
-    setAnimate(t, true);
-    t.tick("Timer1");
-    t.trigger("sky");
-    for (const char *name : kCallouts) {
-        QVERIFY2(t.find(name)->isHidden(), name);
-        QCOMPARE(t.find(name)->palette().color(t.find(name)->foregroundRole()), QColor(Qt::white));
-    }
-    QVERIFY(timer(t, "Timer1")->isActive());
-    setAnimate(t, false);
-    QCOMPARE(pixelOf(t.find("Label25"), QPoint(1, 1)), QColor(0, 0, 64));
 }
 
 QTEST_MAIN(AnimationTest)
