@@ -35,11 +35,7 @@ public:
         static MessageAnswerer answerer;
         return answerer;
     }
-    std::shared_ptr<SeenMessage> expect()
-    {
-        m_expected = std::make_shared<SeenMessage>();
-        return m_expected;
-    }
+    std::shared_ptr<SeenMessage> expect() { return m_expected = std::make_shared<SeenMessage>(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -82,11 +78,8 @@ private:
 struct FormUnderTest {
     explicit FormUnderTest(const QByteArray &settings = {}, bool writeSettings = false)
     {
-        if (writeSettings) {
-            QFile file(path());
-            file.open(QIODevice::WriteOnly);
+        if (QFile file(path()); writeSettings && file.open(QIODevice::WriteOnly))
             file.write(settings);
-        }
         MessageAnswerer::instance();
         form = std::make_unique<Form1>(Settings::Location{path(), path()});
     }
@@ -102,16 +95,13 @@ struct FormUnderTest {
     QAction *action(const char *name) const { return find<QAction>(name); }
     QString text(const char *name) const
     {
-        if (auto *combo = form->findChild<QComboBox *>(QLatin1String(name)))
-            return combo->currentText();
-        return find<QLineEdit>(name)->text();
+        auto *combo = form->findChild<QComboBox *>(QLatin1String(name));
+        return combo ? combo->currentText() : find<QLineEdit>(name)->text();
     }
     void setText(const char *name, const QString &text) const
     {
-        if (auto *combo = form->findChild<QComboBox *>(QLatin1String(name)))
-            combo->setEditText(text);
-        else
-            find<QLineEdit>(name)->setText(text);
+        auto *combo = form->findChild<QComboBox *>(QLatin1String(name));
+        combo ? combo->setEditText(text) : find<QLineEdit>(name)->setText(text);
     }
     // The typical measurements: a 6.03 mm bore, a standard cylinder of type '0'.
     void enterMeasurements(const QString &barrelLength = QStringLiteral("363")) const
