@@ -112,8 +112,6 @@ struct FormUnderTest {
         setText("Combo4", QStringLiteral("Type '0'"));
     }
     void click(const char *name) const { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
-    // A left click on a label, such as a panel's "close".
-    void clickLabel(const char *name) const { QTest::mouseClick(find<QLabel>(name), Qt::LeftButton); }
     void trigger(const char *name) const { action(name)->trigger(); }
     // One tick of a timer, as if its interval had passed, whether it runs or not.
     void tick(const char *name) const

@@ -55,12 +55,6 @@ public:
 
     QString program() const { return programPath; }
     QString settingsPath() const { return folder.filePath(QStringLiteral("settings.ini")); }
-    void writeSettings(const QByteArray &content) const
-    {
-        QFile file(settingsPath());
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            qFatal("cannot write %s", qPrintable(settingsPath()));
-    }
     QByteArray settings() const
     {
         QFile file(settingsPath());
