@@ -19,10 +19,11 @@ namespace {
 
 const QString kApproved = QStringLiteral(SOURCE_DIR "/tests/approved");
 
-// Pixels whose channels differ by more than kChannelTolerance count as different; a
-// picture passes with at most kPixelTolerance of them (antialiasing may vary a little).
+// Pixels whose channels differ by more than kChannelTolerance count as different, and none
+// may: antialiasing may shade an edge a little differently, but a missing full stop is a
+// handful of pixels.
 constexpr int kChannelTolerance = 24;
-constexpr int kPixelTolerance = 6;
+constexpr int kPixelTolerance = 0;
 
 int differingPixels(const QImage &actual, const QImage &approved, QImage *marks)
 {
