@@ -173,11 +173,11 @@ void Form1::buildCalculator()
 
 void Form1::buildPanels()
 {
-    for (const PanelSpec &spec : Panels::kPanels) {
-        QFrame *panel = Panels::build(spec, m_calculator);
+    for (const PanelSpec &row : Panels::kPanels) {
+        QFrame *panel = Panels::build(row, m_calculator);
         m_panels.append(panel);
-        connect(action(spec.opener), &QAction::triggered, this, [this, panel] { openPanel(panel); });
-        connect(panel->findChild<AutoLabel *>(QLatin1String(spec.closer)), &AutoLabel::clicked, this,
+        connect(action(row.opener), &QAction::triggered, this, [this, panel] { openPanel(panel); });
+        connect(panel->findChild<AutoLabel *>(QLatin1String(row.closer)), &AutoLabel::clicked, this,
                 [this, panel] { closePanel(panel); });
     }
     // Escape closes the open panel, whose close label the keyboard cannot reach.
