@@ -91,9 +91,10 @@ void Form1::buildMenus()
         if (row.mark == Mark::Choice) {
             // Grouped, so that assistive technology offers them as one of a set; the themes
             // move the mark themselves, as start-up may leave none marked.
-            if (!choices)
+            if (!choices) {
                 choices = new QActionGroup(this);
-            choices->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+                choices->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+            }
             choices->addAction(item);
         }
     }
