@@ -20,7 +20,10 @@ void WindowManagersTest::outerWidthCentringAndHintsFollowTheDesign()
     QFETCH(QString, windowManager);
     REQUIRE_TOOLS("Xvfb", "xprop", "xwininfo", "xdotool", "openbox", "metacity");
     ProgramProcess program(ProgramProcess::Display::TestsOwn);
-    QProcess &server = program.startBeside(QStringLiteral("Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp"));
+    // Without -noreset, every short client such as xprop that leaves last resets the server,
+    // which turns away whoever connects meanwhile: now and then the window manager.
+    QProcess &server =
+        program.startBeside(QStringLiteral("Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp"));
     QVERIFY2(server.waitForReadyRead(30000), "Xvfb did not start");
     program.environment.insert(QStringLiteral("DISPLAY"), ':' + QString::fromLatin1(server.readLine().trimmed()));
     program.startBeside(windowManager);

@@ -43,6 +43,7 @@ class Session:
         self.program = program
         self.screen_reader = screen_reader
         self.processes = []
+        self.server = None
         self.dir = tempfile.TemporaryDirectory()
 
     def start(self, args, **kwargs):
@@ -63,15 +64,7 @@ class Session:
             raise AssertionError("no session bus: run the test under dbus-run-session")
         for variable in ("AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
             os.environ.pop(variable, None)
-        read, write = os.pipe()
-        self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                   pass_fds=[write], stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as pipe:
-            number = pipe.readline().strip()
-        if not number:
-            raise AssertionError("Xvfb did not start")
-        os.environ["DISPLAY"] = ":" + number
+        self._start_display()
         os.environ["XDG_RUNTIME_DIR"] = self.dir.name
         os.environ["HOME"] = self.dir.name
         os.environ["XDG_CONFIG_HOME"] = os.path.join(self.dir.name, "config")
@@ -91,6 +84,32 @@ class Session:
         subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "Cylinder-to-Barrel", "windowfocus",
                         "--sync"], check=True, timeout=TIMEOUT, stdout=subprocess.DEVNULL)
 
+    def _start_display(self):
+        """A private X server on the first free display, answering before anything else starts.
+        It must not reset when its last client leaves: a client that connects during a reset is
+        turned away, and the client library's short look at the root window is often the last."""
+        read, write = os.pipe()
+        with open(os.path.join(self.dir.name, "xvfb.log"), "w") as log:
+            self.server = self.start(["Xvfb", "-displayfd", str(write), "-noreset", "-screen", "0", "1024x768x24",
+                                      "-nolisten", "tcp"], pass_fds=[write], stdout=log, stderr=log)
+        os.close(write)
+        with os.fdopen(read) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise AssertionError("Xvfb did not start:\n" + self._server_log())
+        os.environ["DISPLAY"] = ":" + number
+        wait_for(self._display_answers, "the X server to answer")
+
+    def _display_answers(self):
+        if self.server.poll() is not None:
+            raise AssertionError("the X server ended:\n" + self._server_log())
+        return subprocess.run(["xprop", "-root", "-len", "0"], stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0
+
+    def _server_log(self):
+        with open(os.path.join(self.dir.name, "xvfb.log")) as log:
+            return log.read()[-2000:]
+
     def _bus_is_up(self):
         result = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
                                  "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
@@ -99,7 +118,8 @@ class Session:
 
     def _find_app(self):
         if self.app_process.poll() is not None:
-            raise AssertionError("the program exited with status %d" % self.app_process.returncode)
+            raise AssertionError("the program exited with status %d%s" % (
+                self.app_process.returncode, "" if self.server.poll() is None else ", its X server gone"))
         desktop = Atspi.get_desktop(0)
         for i in range(desktop.get_child_count()):
             app = desktop.get_child_at_index(i)
