@@ -86,8 +86,8 @@ class Session:
 
     def _start_display(self):
         """A private X server on the first free display, answering before anything else starts.
-        It must not reset when its last client leaves: a client that connects during a reset is
-        turned away, and the client library's short look at the root window is often the last."""
+        It must not reset when its last client leaves: the bus launcher's address on the root
+        window would go with it, and a client that connects during a reset is turned away."""
         read, write = os.pipe()
         with open(os.path.join(self.dir.name, "xvfb.log"), "w") as log:
             self.server = self.start(["Xvfb", "-displayfd", str(write), "-noreset", "-screen", "0", "1024x768x24",
