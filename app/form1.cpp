@@ -18,10 +18,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
-#include <QWindow>
 
 namespace {
 
@@ -60,13 +58,14 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     connectControls();
     // System colours are resolved when they are set; follow the desktop when its scheme
     // changes. Qt tells the application of that, not the widgets. The same filter sees
-    // the converter boxes gain focus and the native window learn its frame.
+    // the converter boxes gain focus.
     qApp->installEventFilter(this);
 
     setFixedSize(Twips::toPixels(Design::kCreatedClientWidth),
                  menuBar()->sizeHint().height() + Twips::toPixels(Design::kClientHeight));
+    m_frame = new FixedFrame(this);
     Form_Load();
-    centreOnScreen();
+    m_frame->centreOnScreen();
     m_animateCheck->setFocus();
 }
 
@@ -318,18 +317,6 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp)
         refreshColors(this);
-    if (watched == windowHandle()) {
-        if (event->type() == QEvent::PlatformSurface
-            && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType() == QPlatformSurfaceEvent::SurfaceCreated)
-            offerOnlyMoveMinimizeClose(windowHandle());
-        if (event->type() == QEvent::Show || event->type() == QEvent::Move || event->type() == QEvent::Expose)
-            fitToFrame();
-    }
-    // Some window managers offer full screen to any window; the size stays fixed all the same.
-    if (watched == this && event->type() == QEvent::WindowStateChange
-        && windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized))
-        QTimer::singleShot(0, this,
-                           [this] { setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized)); });
     if (event->type() == QEvent::FocusIn) {
         // Entering one converter box empties the other.
         if (watched == m_inchesBox)
@@ -370,39 +357,8 @@ void Form1::closePanel(QWidget *panel)
 
 void Form1::setLayoutWidths(int outerWidth, int frameWidth)
 {
-    m_outerWidth = outerWidth;
-    fitToFrame();
+    m_frame->setOuterWidth(outerWidth);
     m_calculator->resize(Twips::toPixels(frameWidth), m_calculator->height());
-}
-
-QMargins Form1::frameMargins() const
-{
-    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
-}
-
-// The window system reports the frame only once the window is mapped, so this runs again
-// when it does. Until then, and where it reports none, the side borders are the ones the
-// design implies: its wide outer width less its client width.
-void Form1::fitToFrame()
-{
-    const QMargins frame = frameMargins();
-    const int border = frame.isNull()
-        ? Twips::toPixels(Design::kWideOuterWidth) - Twips::toPixels(Design::kCreatedClientWidth)
-        : frame.left() + frame.right();
-    const int clientWidth = Twips::toPixels(m_outerWidth) - border;
-    if (clientWidth != width())
-        setFixedWidth(clientWidth); // the left edge stays: the frame keeps its position
-    if (!frame.isNull() && !m_centredInFrame) {
-        m_centredInFrame = true;
-        centreOnScreen();
-    }
-}
-
-void Form1::centreOnScreen()
-{
-    // A top-level widget's position is that of its frame.
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - QRect(QPoint(), size().grownBy(frameMargins())).center());
 }
 
 // ---- Themes ----

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 class AutoLabel;
+class FixedFrame;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -49,9 +50,6 @@ private:
     void openPanel(QWidget *panel);
     void closePanel(QWidget *panel);
     void setLayoutWidths(int outerWidth, int frameWidth);
-    QMargins frameMargins() const;
-    void fitToFrame();
-    void centreOnScreen();
 
     void applyTheme(Theme theme);
     void Check1_Click();
@@ -72,8 +70,7 @@ private:
 
     Settings::Location m_settings;
     PistonStroke m_stroke;
-    int m_outerWidth = 0; // twips, of the current layout
-    bool m_centredInFrame = false;
+    FixedFrame *m_frame = nullptr;
 
     QFrame *m_calculator = nullptr;
     QComboBox *m_barrelBore = nullptr;
