@@ -54,6 +54,10 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
         auto *box = new QLineEdit(text, parent);
         box->setAlignment(Qt::AlignCenter);
         box->setReadOnly(row.kind == Kind::ResultBox);
+        // A line edit reports its caret the first time the caret is placed. Were that on the
+        // first Tab into the box, the report would come before the focus, and a screen reader
+        // would follow the caret there without a word.
+        box->setCursorPosition(0);
         return box;
     }
     case Kind::PanelText: {
