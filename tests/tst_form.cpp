@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QPainter>
 
 class FormTest : public QObject
 {
@@ -15,6 +16,7 @@ private slots:
     void keyboardAloneFollowsTheTabOrderConvertsAndComputes();
     void computeNowAndTheButtonGiveTheDesignedResults();
     void badInputShowsTheMessageAndKeepsEarlierResults();
+    void everyLabelCoversTheInkOfItsCaption();
 };
 
 void FormTest::opensAsDesigned()
@@ -161,6 +163,60 @@ void FormTest::badInputShowsTheMessageAndKeepsEarlierResults()
              (QStringList{"0", "27558.4302", "2.6584 : 1"}));
     QCOMPARE(t.find<QLabel>("Label1")->text(), QStringLiteral("Ratio Ok"));
     QCOMPARE(t.find("Text9")->palette().color(QPalette::Base), verdict);
+}
+
+namespace {
+// The label's caption drawn where the label draws it, but unclipped: a margin around the label
+// catches any ink that the label's own size would cut off. Empty when none.
+QString inkOutside(const QLabel *label)
+{
+    constexpr int kMargin = 16;
+    QImage ink(label->size() + QSize(2 * kMargin, 2 * kMargin), QImage::Format_ARGB32_Premultiplied);
+    ink.fill(Qt::transparent);
+    QPainter painter(&ink);
+    painter.setFont(label->font());
+    painter.setPen(Qt::black);
+    const int margin = label->margin();
+    painter.drawText(label->contentsRect().adjusted(margin, margin, -margin, -margin).translated(kMargin, kMargin),
+                     int(label->alignment()) | Qt::TextDontClip, label->text());
+    painter.end();
+    const QRect inside = label->rect().translated(kMargin, kMargin);
+    QRect outside;
+    for (int y = 0; y < ink.height(); ++y)
+        for (int x = 0; x < ink.width(); ++x)
+            if (qAlpha(ink.pixel(x, y)) && !inside.contains(x, y))
+                outside |= QRect(x - kMargin, y - kMargin, 1, 1);
+    if (outside.isNull())
+        return {};
+    return QStringLiteral("%1 \"%2\" (%3 x %4) has ink at x %5 to %6, y %7 to %8")
+        .arg(label->objectName(), label->text())
+        .arg(label->width())
+        .arg(label->height())
+        .arg(outside.left())
+        .arg(outside.right())
+        .arg(outside.top())
+        .arg(outside.bottom());
+}
+} // namespace
+
+void FormTest::everyLabelCoversTheInkOfItsCaption()
+{
+    FormUnderTest t;
+    QStringList cut;
+    const auto check = [&cut](const QLabel *label) {
+        if (const QString outside = inkOutside(label); !outside.isEmpty())
+            cut.append(outside);
+    };
+    for (const QLabel *label : t.form->findChildren<QLabel *>())
+        if (!label->text().isEmpty())
+            check(label);
+    // The verdicts, in bold italic, lean furthest out: 229 mm is Over, 363 Ok, 650 Under.
+    for (const char *length : {"229", "363", "650"}) {
+        t.enterMeasurements(QLatin1String(length));
+        t.click("Command1");
+        check(t.find<QLabel>("Label1"));
+    }
+    QCOMPARE(cut.join(QLatin1String("; ")), QString());
 }
 
 QTEST_MAIN(FormTest)
