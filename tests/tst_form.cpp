@@ -165,58 +165,40 @@ void FormTest::badInputShowsTheMessageAndKeepsEarlierResults()
     QCOMPARE(t.find("Text9")->palette().color(QPalette::Base), verdict);
 }
 
-namespace {
-// The label's caption drawn where the label draws it, but unclipped: a margin around the label
-// catches any ink that the label's own size would cut off. Empty when none.
-QString inkOutside(const QLabel *label)
+// The caption drawn where its label draws it but unclipped, so that the margin around the label
+// catches any ink that the label's size would cut off.
+static QRect inkOutside(const QLabel *label)
 {
     constexpr int kMargin = 16;
     QImage ink(label->size() + QSize(2 * kMargin, 2 * kMargin), QImage::Format_ARGB32_Premultiplied);
     ink.fill(Qt::transparent);
     QPainter painter(&ink);
     painter.setFont(label->font());
-    painter.setPen(Qt::black);
     const int margin = label->margin();
     painter.drawText(label->contentsRect().adjusted(margin, margin, -margin, -margin).translated(kMargin, kMargin),
                      int(label->alignment()) | Qt::TextDontClip, label->text());
-    painter.end();
-    const QRect inside = label->rect().translated(kMargin, kMargin);
     QRect outside;
     for (int y = 0; y < ink.height(); ++y)
         for (int x = 0; x < ink.width(); ++x)
-            if (qAlpha(ink.pixel(x, y)) && !inside.contains(x, y))
+            if (qAlpha(ink.pixel(x, y)) && !label->rect().contains(x - kMargin, y - kMargin))
                 outside |= QRect(x - kMargin, y - kMargin, 1, 1);
-    if (outside.isNull())
-        return {};
-    return QStringLiteral("%1 \"%2\" (%3 x %4) has ink at x %5 to %6, y %7 to %8")
-        .arg(label->objectName(), label->text())
-        .arg(label->width())
-        .arg(label->height())
-        .arg(outside.left())
-        .arg(outside.right())
-        .arg(outside.top())
-        .arg(outside.bottom());
+    return outside;
 }
-} // namespace
 
 void FormTest::everyLabelCoversTheInkOfItsCaption()
 {
     FormUnderTest t;
-    QStringList cut;
-    const auto check = [&cut](const QLabel *label) {
-        if (const QString outside = inkOutside(label); !outside.isEmpty())
-            cut.append(outside);
-    };
+    QList<const QLabel *> labels;
     for (const QLabel *label : t.form->findChildren<QLabel *>())
-        if (!label->text().isEmpty())
-            check(label);
-    // The verdicts, in bold italic, lean furthest out: 229 mm is Over, 363 Ok, 650 Under.
+        labels.append(label);
+    // The verdicts, in bold italic: 229 mm is Over, 363 Ok, 650 Under.
     for (const char *length : {"229", "363", "650"}) {
         t.enterMeasurements(QLatin1String(length));
         t.click("Command1");
-        check(t.find<QLabel>("Label1"));
+        for (const QLabel *label : std::as_const(labels))
+            QVERIFY2(inkOutside(label).isNull(),
+                     qPrintable(label->objectName() + QLatin1String(" cuts ") + label->text()));
     }
-    QCOMPARE(cut.join(QLatin1String("; ")), QString());
 }
 
 QTEST_MAIN(FormTest)
