@@ -174,9 +174,10 @@ static QRect inkOutside(const QLabel *label)
     ink.fill(Qt::transparent);
     QPainter painter(&ink);
     painter.setFont(label->font());
-    const int margin = label->margin();
-    painter.drawText(label->contentsRect().adjusted(margin, margin, -margin, -margin).translated(kMargin, kMargin),
-                     int(label->alignment()) | Qt::TextDontClip, label->text());
+    const int margin = label->margin(), indent = std::max(label->indent(), 0); // the captions align left
+    painter.drawText(
+        label->contentsRect().adjusted(margin + indent, margin, -margin, -margin).translated(kMargin, kMargin),
+        int(label->alignment()) | Qt::TextDontClip, label->text());
     QRect outside;
     for (int y = 0; y < ink.height(); ++y)
         for (int x = 0; x < ink.width(); ++x)
