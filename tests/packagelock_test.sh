@@ -9,7 +9,7 @@ trap 'rm -f "$lock"' EXIT
 package_locks=("$lock")
 lock_wait=20
 
-flock "$lock" sleep 2 &
+flock "$lock" sleep 1 &
 sleep 0.5
 message=$(wait_for_package_manager 2>&1)
 grep -q "holds $lock. Waiting up to 20 s" <<<"$message" || { echo "no waiting message: $message"; exit 1; }
