@@ -3,6 +3,39 @@
 
 packages=(cmake ninja-build g++ pkgconf libxcb1-dev qt6-base-dev qt6-svg-dev qt6-wayland fonts-liberation)
 
+# On a fresh desktop, unattended upgrades hold the package manager's locks for minutes. Wait for
+# them, up to a bound, instead of failing at once.
+lock_wait=600 # seconds
+package_locks=(/var/lib/dpkg/lock-frontend /var/lib/dpkg/lock /var/lib/apt/lists/lock /var/cache/apt/archives/lock)
+
+# Which process holds one of the package manager's locks, if any.
+lock_holder() {
+    lslocks -n -o COMMAND,PID,PATH 2>/dev/null | awk -v locks="${package_locks[*]}" \
+        'BEGIN { split(locks, l, " "); for (i in l) held[l[i]] = 1 } held[$NF] { print $1 " (process " $2 ") holds " $NF; exit }'
+}
+
+wait_for_package_manager() {
+    local holder deadline=$((SECONDS + lock_wait)) waited=0
+    while holder=$(lock_holder) && [ -n "$holder" ]; do
+        if [ $SECONDS -ge $deadline ]; then
+            echo "Another package manager is still busy after $lock_wait s: $holder." >&2
+            echo "Run this again once it has finished." >&2
+            exit 1
+        fi
+        [ $waited = 1 ] || echo "Another package manager is busy: $holder. Waiting up to $lock_wait s for it to finish..." >&2
+        waited=1
+        sleep 1
+    done
+    [ $waited = 0 ] || echo "The other package manager has finished; going on." >&2
+}
+
+# apt itself waits for the dpkg lock as long, should another package manager take it between
+# our look and apt's; it does not wait for the lock of the package lists.
+apt_get() {
+    wait_for_package_manager
+    apt-get -o DPkg::Lock::Timeout=$lock_wait "$@"
+}
+
 # Packages named after --no-recommends are installed without their recommendations.
 ensure_packages() {
     local missing=() bare=() plain=1
@@ -19,10 +52,10 @@ ensure_packages() {
         exit 1
     fi
     echo "Installing ${missing[*]} ${bare[*]}..."
-    apt-get update -qq
+    apt_get update -qq
     export DEBIAN_FRONTEND=noninteractive
-    [ ${#missing[@]} -eq 0 ] || apt-get install -y -qq "${missing[@]}" >/dev/null
-    [ ${#bare[@]} -eq 0 ] || apt-get install -y -qq --no-install-recommends "${bare[@]}" >/dev/null
+    [ ${#missing[@]} -eq 0 ] || apt_get install -y -qq "${missing[@]}" >/dev/null
+    [ ${#bare[@]} -eq 0 ] || apt_get install -y -qq --no-install-recommends "${bare[@]}" >/dev/null
 }
 
 build() {

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QPainter>
 
 class FormTest : public QObject
 {
@@ -15,6 +16,7 @@ private slots:
     void keyboardAloneFollowsTheTabOrderConvertsAndComputes();
     void computeNowAndTheButtonGiveTheDesignedResults();
     void badInputShowsTheMessageAndKeepsEarlierResults();
+    void everyLabelCoversTheInkOfItsCaption();
 };
 
 void FormTest::opensAsDesigned()
@@ -161,6 +163,43 @@ void FormTest::badInputShowsTheMessageAndKeepsEarlierResults()
              (QStringList{"0", "27558.4302", "2.6584 : 1"}));
     QCOMPARE(t.find<QLabel>("Label1")->text(), QStringLiteral("Ratio Ok"));
     QCOMPARE(t.find("Text9")->palette().color(QPalette::Base), verdict);
+}
+
+// The caption drawn where its label draws it but unclipped, so that the margin around the label
+// catches any ink that the label's size would cut off.
+static QRect inkOutside(const QLabel *label)
+{
+    constexpr int kMargin = 16;
+    QImage ink(label->size() + QSize(2 * kMargin, 2 * kMargin), QImage::Format_ARGB32_Premultiplied);
+    ink.fill(Qt::transparent);
+    QPainter painter(&ink);
+    painter.setFont(label->font());
+    const int margin = label->margin(), indent = std::max(label->indent(), 0); // the captions align left
+    painter.drawText(
+        label->contentsRect().adjusted(margin + indent, margin, -margin, -margin).translated(kMargin, kMargin),
+        int(label->alignment()) | Qt::TextDontClip, label->text());
+    QRect outside;
+    for (int y = 0; y < ink.height(); ++y)
+        for (int x = 0; x < ink.width(); ++x)
+            if (qAlpha(ink.pixel(x, y)) && !label->rect().contains(x - kMargin, y - kMargin))
+                outside |= QRect(x - kMargin, y - kMargin, 1, 1);
+    return outside;
+}
+
+void FormTest::everyLabelCoversTheInkOfItsCaption()
+{
+    FormUnderTest t;
+    QList<const QLabel *> labels;
+    for (const QLabel *label : t.form->findChildren<QLabel *>())
+        labels.append(label);
+    // The verdicts, in bold italic: 229 mm is Over, 363 Ok, 650 Under.
+    for (const char *length : {"229", "363", "650"}) {
+        t.enterMeasurements(QLatin1String(length));
+        t.click("Command1");
+        for (const QLabel *label : std::as_const(labels))
+            QVERIFY2(inkOutside(label).isNull(),
+                     qPrintable(label->objectName() + QLatin1String(" cuts ") + label->text()));
+    }
 }
 
 QTEST_MAIN(FormTest)

@@ -13,6 +13,7 @@ private slots:
     void initTestCase();
     void looksAsApproved_data();
     void looksAsApproved();
+    void init();
 };
 
 namespace {
@@ -49,6 +50,11 @@ void PicturesTest::initTestCase()
     QLocale::setDefault(QLocale::c());
 }
 
+void PicturesTest::init()
+{
+    QCursor::setPos(-100, -100); // away from every window, so that no control starts under it
+}
+
 void PicturesTest::looksAsApproved_data()
 {
     QTest::addColumn<QStringList>("steps");
@@ -63,14 +69,36 @@ void PicturesTest::looksAsApproved_data()
     QTest::newRow("vormektypes") << QStringList{"vormektypes"};
     QTest::newRow("info-earth") << QStringList{"earth", "info"};
     QTest::newRow("converted") << QStringList{"convert"};
+    // Held down by the mouse, or under the pointer.
+    QTest::newRow("pressed-compute-sky") << QStringList{"sky", "press Command1"};
+    QTest::newRow("pressed-convert-earth") << QStringList{"earth", "press Command2"};
+    QTest::newRow("pressed-animate") << QStringList{"press Check1"};
+    QTest::newRow("pressed-pad-earth") << QStringList{"earth", "press Check2"};
+    QTest::newRow("hover-bore") << QStringList{"hover Combo1"};
+    QTest::newRow("hover-cylinder-bore-sky") << QStringList{"sky", "hover Combo3"};
+    QTest::newRow("hover-compute-earth") << QStringList{"earth", "hover Command1"};
 }
 
 void PicturesTest::looksAsApproved()
 {
     QFETCH(QStringList, steps);
     FormUnderTest t;
+    QWidget *held = nullptr;
+    const auto release = qScopeGuard([&held] { // off the control, so that it does not click
+        if (held)
+            QTest::mouseRelease(held, Qt::LeftButton, {}, QPoint(-1, -1));
+    });
+    t.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(t.form.get()));
     for (const QString &step : std::as_const(steps)) {
-        if (step == QLatin1String("compute") || step == QLatin1String("under") || step == QLatin1String("over")) {
+        const QString mouse = step.section(QLatin1Char(' '), 0, 0);
+        QWidget *target = t.form->findChild<QWidget *>(step.section(QLatin1Char(' '), 1));
+        if (mouse == QLatin1String("press")) {
+            QTest::mousePress(held = target, Qt::LeftButton);
+        } else if (mouse == QLatin1String("hover")) {
+            QTest::mouseMove(target);
+        } else if (step == QLatin1String("compute") || step == QLatin1String("under")
+                   || step == QLatin1String("over")) {
             // The typical measurements with a 363 mm barrel are Ok, with 229 mm Over, 650 mm Under.
             t.enterMeasurements(step == QLatin1String("over")        ? QStringLiteral("229")
                                     : step == QLatin1String("under") ? QStringLiteral("650")
@@ -83,8 +111,6 @@ void PicturesTest::looksAsApproved()
             t.trigger(qPrintable(step));
         }
     }
-    t.form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(t.form.get()));
     const QImage actual = t.form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QString name = QString::fromLatin1(QTest::currentDataTag()) + QLatin1String(".png");
 

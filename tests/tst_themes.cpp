@@ -28,6 +28,22 @@ bool shows(QWidget *widget, const QColor &colour)
     const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
     return std::count(pixels, pixels + image.width() * image.height(), colour.rgb()) > 0;
 }
+// The first pixel of the window, menu bar aside, that no control covers and that does not show
+// the colour: the strips of the client area around Frame1 and Frame1's ground between controls.
+QString strayGround(QMainWindow *window, const QColor &colour)
+{
+    const QImage image = window->grab().toImage();
+    QRegion ground = QRegion(window->rect()) - window->menuBar()->geometry();
+    for (QWidget *control : window->findChild<QWidget *>(QStringLiteral("Frame1"))->findChildren<QWidget *>())
+        if (control->isVisibleTo(window))
+            ground -= QRect(control->mapTo(window, QPoint()), control->size());
+    for (const QRect &rect : ground)
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                if (image.pixelColor(x, y) != colour)
+                    return QStringLiteral("(%1, %2) %3").arg(x).arg(y).arg(image.pixelColor(x, y).name());
+    return {};
+}
 } // namespace
 
 void ThemesTest::eachRoleShowsItsColour_data()
@@ -68,6 +84,12 @@ void ThemesTest::eachRoleShowsItsColour()
         QCOMPARE(t.action(name)->isChecked(), pick == name);
     QWidget *widget = t.find(control.constData());
     QVERIFY(control.startsWith("L") ? shows(widget, colour) : pixelOf(widget, QPoint(3, 3)) == colour);
+    if (control == "Frame1") { // and all around the controls, in the narrow and the wide layout
+        t.form->show();
+        QCOMPARE(strayGround(t.form.get(), colour), QString());
+        t.trigger("how2use");
+        QCOMPARE(strayGround(t.form.get(), colour), QString());
+    }
 }
 
 void ThemesTest::noThemeTouchesTheVerdictOrTheMenuBar()
