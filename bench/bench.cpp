@@ -108,8 +108,8 @@ int main(int argc, char *argv[])
     const size_t pairs = argc > 1 ? size_t(std::atoi(argv[1])) : 21;
     const char *platform = std::getenv("QT_QPA_PLATFORM");
     const char *bridge = std::getenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
-    std::printf("%s%s, %zu pairs%*s program  reference   ratio  ratio IQR\n", platform ? platform : "default",
-                bridge ? " with the accessibility bridge" : "", pairs, bridge ? 0 : 29, "");
+    std::printf("%s%s, %zu pairs\n%-36s  program  reference   ratio  ratio IQR\n", platform ? platform : "default",
+                bridge ? " with the accessibility bridge" : "", pairs, "");
 
     start({FORM_PATH}); // warm the caches for both
     start({REFERENCE_PATH});

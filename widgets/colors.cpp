@@ -37,14 +37,20 @@ QPalette::ColorRole roleOf(const QWidget *widget, ColorProperty property)
     }
 }
 
-void apply(QWidget *widget, ColorProperty property, ColorValue value)
+// With `unchanged`, a palette that already shows the colour is left alone: a new palette
+// reaches every child, which costs a start-up that sets each colour again.
+void apply(QWidget *widget, ColorProperty property, ColorValue value, bool unchanged = false)
 {
     // A main window shows its colour through its client area: on the window itself the
     // colour would spread to the menu bar, whose text keeps the desktop's colour.
     if (auto *window = qobject_cast<QMainWindow *>(widget))
         widget = window->centralWidget();
     QPalette palette = widget->palette();
-    palette.setColor(roleOf(widget, property), resolveColor(value, QApplication::palette()));
+    const QPalette::ColorRole role = roleOf(widget, property);
+    const QColor color = resolveColor(value, QApplication::palette());
+    if (unchanged && palette.color(role) == color)
+        return;
+    palette.setColor(role, color);
     widget->setPalette(palette);
 }
 
@@ -68,8 +74,11 @@ QColor resolveColor(ColorValue value, const QPalette &desktop)
 
 void setColor(QWidget *widget, ColorProperty property, ColorValue value)
 {
+    // The same value set again: its colour was set in the palette before, for itself.
+    const QVariant previous = widget->property(propertyName(property));
+    const bool unchanged = previous.isValid() && previous.value<ColorValue>() == value;
     widget->setProperty(propertyName(property), value);
-    apply(widget, property, value);
+    apply(widget, property, value, unchanged);
 }
 
 ColorValue colorOf(const QWidget *widget, ColorProperty property)
