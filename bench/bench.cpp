@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
-// Starts the program and the bare reference in turn and prints medians and ratios:
-// launch to first shown, launch to exit, peak resident memory; then the animation's CPU
+// Starts the program and the reference window in alternation and prints, over the pairs, the
+// median of each and the median and interquartile range of the per-pair ratios: CPU time and
+// wall time from launch to the first frame, and peak resident memory; then the animation's CPU
 // cost and cycle length, and ComputeRatio and the converter per second.
-// Runs on whatever Qt platform the environment names (offscreen, or an X display).
+// Runs on whatever Qt platform the environment names. What the started programs write on
+// stderr is shown only when one fails.
 #include "clock.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -21,8 +22,8 @@ extern char **environ;
 namespace {
 
 struct Run {
-    double shownMs = 0;
-    double exitMs = 0;
+    double cpuMs = 0;
+    double wallMs = 0;
     double peakMiB = 0;
 };
 
@@ -30,11 +31,13 @@ struct Run {
 std::string start(const std::vector<std::string> &command, Run *run = nullptr)
 {
     int out[2];
-    if (pipe(out) != 0)
+    FILE *errors = std::tmpfile();
+    if (pipe(out) != 0 || !errors)
         std::exit(1);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, fileno(errors), STDERR_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     std::vector<char *> argv;
     for (const std::string &word : command)
@@ -47,6 +50,7 @@ std::string start(const std::vector<std::string> &command, Run *run = nullptr)
         std::fprintf(stderr, "cannot start %s\n", argv[0]);
         std::exit(1);
     }
+    posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     std::string printed;
     char buffer[4096];
@@ -56,26 +60,36 @@ std::string start(const std::vector<std::string> &command, Run *run = nullptr)
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    const long long ended = monotonicNanoseconds();
-    posix_spawn_file_actions_destroy(&actions);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed\n", argv[0]);
+    const auto frame = printed.find("frame ");
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || (run && frame == std::string::npos)) {
+        std::fprintf(stderr, "%s failed:\n", argv[0]);
+        std::rewind(errors);
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, errors)) > 0;)
+            std::fwrite(buffer, 1, n, stderr);
         std::exit(1);
     }
+    std::fclose(errors);
     if (run) {
-        const auto at = printed.find("shown ");
-        run->shownMs = at == std::string::npos ? 0 : double(std::stoll(printed.substr(at + 6)) - launched) / 1e6;
-        run->exitMs = double(ended - launched) / 1e6;
-        run->peakMiB = double(usage.ru_maxrss) / 1024;
+        long long cpu = 0, shown = 0;
+        std::sscanf(printed.c_str() + frame, "frame %lld %lld", &cpu, &shown);
+        *run = {double(cpu) / 1e6, double(shown - launched) / 1e6, double(usage.ru_maxrss) / 1024};
     }
     return printed;
 }
 
-double median(std::vector<double> values)
+// The value below which the given share of the values lies, interpolated between neighbours.
+double quantile(std::vector<double> values, double share)
 {
     std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    const double at = share * double(values.size() - 1);
+    const size_t below = size_t(at);
+    const size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (at - double(below)) * (values[above] - values[below]);
+}
+
+double median(const std::vector<double> &values)
+{
+    return quantile(values, 0.5);
 }
 
 std::vector<double> figures(const std::string &printed, const std::string &name)
@@ -91,40 +105,39 @@ std::vector<double> figures(const std::string &printed, const std::string &name)
 
 int main(int argc, char *argv[])
 {
-    const int rounds = argc > 1 ? std::atoi(argv[1]) : 21;
+    const size_t pairs = argc > 1 ? size_t(std::atoi(argv[1])) : 21;
     const char *platform = std::getenv("QT_QPA_PLATFORM");
-    std::printf("platform: %s, %d rounds each\n", platform ? platform : "default", rounds);
+    const char *bridge = std::getenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+    std::printf("%s%s, %zu pairs\n%-36s  program  reference   ratio  ratio IQR\n", platform ? platform : "default",
+                bridge ? " with the accessibility bridge" : "", pairs, "");
 
     start({FORM_PATH}); // warm the caches for both
     start({REFERENCE_PATH});
-    std::vector<Run> form, reference;
-    for (int i = 0; i < rounds; ++i) {
-        Run run;
-        start({FORM_PATH}, &run);
-        form.push_back(run);
-        start({REFERENCE_PATH}, &run);
-        reference.push_back(run);
+    std::vector<Run> form(pairs), reference(pairs);
+    for (size_t i = 0; i < pairs; ++i) {
+        start({FORM_PATH}, &form[i]);
+        start({REFERENCE_PATH}, &reference[i]);
     }
-    const auto report = [&](const char *what, double Run::*figure, const char *unit) {
-        std::vector<double> a, b;
-        for (const Run &run : form)
-            a.push_back(run.*figure);
-        for (const Run &run : reference)
-            b.push_back(run.*figure);
-        std::printf("%-24s program %8.2f %s   reference %8.2f %s   ratio %.3f\n", what, median(a), unit, median(b),
-                    unit, median(a) / median(b));
+    const auto report = [&](const char *what, double Run::*figure) {
+        std::vector<double> a, b, ratios;
+        for (size_t i = 0; i < pairs; ++i) {
+            a.push_back(form[i].*figure);
+            b.push_back(reference[i].*figure);
+            ratios.push_back(a.back() / b.back());
+        }
+        std::printf("%-36s %8.2f %10.2f %7.3f  %.3f-%.3f\n", what, median(a), median(b), median(ratios),
+                    quantile(ratios, 0.25), quantile(ratios, 0.75));
     };
-    report("launch to first shown", &Run::shownMs, "ms ");
-    report("launch to exit", &Run::exitMs, "ms ");
-    report("peak resident memory", &Run::peakMiB, "MiB");
+    report("CPU time to first frame (ms)", &Run::cpuMs);
+    report("wall time to first frame (ms)", &Run::wallMs);
+    report("peak resident memory (MiB)", &Run::peakMiB);
 
     const std::string animation = start({FORM_PATH, "animate", "8"});
     const std::vector<double> cycles = figures(animation, "cycle");
-    std::printf("animation               CPU %.2f%% of one core, cycle %.1f ms median over %zu cycles (nominal 1600)\n",
+    std::printf("animation: CPU %.2f%% of one core, cycle %.1f ms median over %zu cycles (nominal 1600)\n",
                 100 * figures(animation, "cpu").at(0), cycles.empty() ? 0.0 : median(cycles), cycles.size());
-
     const std::string work = start({FORM_PATH, "work", "20000"});
-    std::printf("ComputeRatio            %.0f per second\n", figures(work, "compute").at(0));
-    std::printf("converter               %.0f per second\n", figures(work, "convert").at(0));
+    std::printf("ComputeRatio %.0f per second, converter %.0f per second\n", figures(work, "compute").at(0),
+                figures(work, "convert").at(0));
     return 0;
 }

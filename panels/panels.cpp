@@ -90,8 +90,7 @@ QFrame *build(const PanelSpec &panel, QWidget *frame1)
     frame->setObjectName(QString::fromLatin1(panel.frame));
     frame->setGeometry(Twips::rect(kLeft, panel.top, kWidth, kHeight));
     frame->setAutoFillBackground(true);
-    setColor(frame, ColorProperty::Back, kBackColor);
-    setColor(frame, ColorProperty::Fore, SystemColor::ButtonText);
+    setColors(frame, kBackColor, SystemColor::ButtonText);
     frame->hide();
 
     // The drawing and its dimension lines first, so that the letters A and B lie above them.

@@ -17,6 +17,7 @@ QColor resolveColor(ColorValue value, const QPalette &desktop);
 enum class ColorProperty { Back, Fore, Border, Frame };
 
 void setColor(QWidget *widget, ColorProperty property, ColorValue value);
+void setColors(QWidget *widget, ColorValue back, ColorValue fore); // in one palette change
 ColorValue colorOf(const QWidget *widget, ColorProperty property);
 
 // Resolves every stored colour value below root against the current application palette.

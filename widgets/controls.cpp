@@ -13,7 +13,20 @@ AutoLabel::AutoLabel(int emptyWidth, QWidget *parent) : QLabel(parent), m_emptyW
 void AutoLabel::setCaption(const QString &caption)
 {
     setText(caption);
-    fit();
+    // Measuring loads the face and shapes the caption: a closed panel's label pays that when
+    // the panel opens, not at start-up.
+    m_unfitted = !isVisibleTo(window());
+    if (!m_unfitted)
+        fit();
+}
+
+void AutoLabel::showEvent(QShowEvent *event)
+{
+    if (m_unfitted) {
+        m_unfitted = false;
+        fit();
+    }
+    QLabel::showEvent(event);
 }
 
 void AutoLabel::fit()

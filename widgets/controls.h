@@ -8,7 +8,8 @@
 #include <QWidget>
 
 // A label that sizes itself to its caption: the top-left corner stays and the label grows
-// to the right. An empty caption keeps the small width given at construction.
+// to the right. An empty caption keeps the small width given at construction. Hidden within
+// its window (on a closed panel), it takes its size as it shows.
 // A mouse press and release on it is a click.
 class AutoLabel : public QLabel
 {
@@ -21,12 +22,14 @@ signals:
     void clicked();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void fit();
     int m_emptyWidth;
+    bool m_unfitted = false;
     bool m_pressed = false;
 };
 

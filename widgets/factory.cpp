@@ -139,10 +139,9 @@ QWidget *createControl(const ControlSpec &row, QWidget *parent)
         widget->setBackgroundRole(QPalette::Base);
         widget->setForegroundRole(QPalette::Text);
     }
-    if (row.kind != Kind::Picture) {
-        setColor(widget, ColorProperty::Back, row.back == kKindDefault ? kindBack(row.kind) : row.back);
-        setColor(widget, ColorProperty::Fore, row.fore == kKindDefault ? kindFore(row.kind) : row.fore);
-    }
+    if (row.kind != Kind::Picture)
+        setColors(widget, row.back == kKindDefault ? kindBack(row.kind) : row.back,
+                  row.fore == kKindDefault ? kindFore(row.kind) : row.fore);
     if (row.tab == 0 && row.kind != Kind::PanelText)
         widget->setFocusPolicy(Qt::NoFocus);
     return widget;
