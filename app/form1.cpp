@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTimer>
 
@@ -54,8 +55,10 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     addThemed(m_calculator, ColorProperty::Back, Role::PanelBack);
     buildCalculator();
     buildPanels();
-    describeControls(this);
     connectControls();
+    m_announcer = createAnnouncer(client);
+    describeControls(this, m_announcer); // after the menu items' own connections: it tells their outcome
+    m_ratioDescription = m_ratioBox->accessibleDescription();
     // System colours are resolved when they are set; follow the desktop when its scheme
     // changes. Qt tells the application of that, not the widgets. The same filter sees
     // the converter boxes gain focus.
@@ -97,6 +100,9 @@ void Form1::buildMenus()
             choices->addAction(item);
         }
     }
+    // F10 opens the menu bar, as Alt does.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
     m_saveOnExit = action("save");
     m_themeItems = {{Theme::Default, action("default")}, {Theme::Sky, action("sky")}, {Theme::Earth, action("earth")}};
 }
@@ -302,7 +308,9 @@ void Form1::showVerdict(Module1::Verdict verdict)
     setColor(m_ratioBox, ColorProperty::Back, color);
     m_verdictLabel->setCaption(QLatin1String(caption));
     setColor(m_verdictLabel, ColorProperty::Fore, color);
-    announce(m_verdictLabel);
+    // Heard at once, and read with the ratio until the next verdict.
+    m_ratioBox->setAccessibleDescription(QLatin1String(caption) + QLatin1String(". ") + m_ratioDescription);
+    announce(m_announcer, m_ratioBox->text() + QLatin1String(", ") + QLatin1String(caption));
 }
 
 void Form1::showMessage(const QString &text)
@@ -330,9 +338,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 void Form1::convert(QLineEdit *from, QLineEdit *to,
                     std::optional<QString> (*conversion)(const QString &, const QLocale &), const QString &failure)
 {
-    if (const auto result = conversion(from->text(), QLocale()))
+    if (const auto result = conversion(from->text(), QLocale())) {
         to->setText(*result);
-    else
+        announce(m_announcer, to->accessibleName() + QLatin1String(": ") + *result);
+    } else
         showMessage(failure);
 }
 
@@ -340,16 +349,25 @@ void Form1::convert(QLineEdit *from, QLineEdit *to,
 
 void Form1::openPanel(QWidget *panel)
 {
+    // Closing goes back to where the user was before the first panel opened.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus
+        && !std::any_of(m_panels.cbegin(), m_panels.cend(), [focus](QWidget *p) { return p->isAncestorOf(focus); }))
+        m_focusBeforePanel = focus;
     for (QWidget *other : std::as_const(m_panels))
         if (other != panel)
             other->hide();
     setLayoutWidths(Design::kWideOuterWidth, Design::kWideFrameWidth);
     panel->show();
     m_escape->setEnabled(true);
+    // Its help text takes the focus, so that a screen reader reads it from its heading on.
+    panel->findChild<QPlainTextEdit *>()->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::closePanel(QWidget *panel)
 {
+    if (m_focusBeforePanel)
+        m_focusBeforePanel->setFocus(Qt::OtherFocusReason);
     panel->hide();
     setLayoutWidths(Design::kNarrowOuterWidth, Design::kNarrowFrameWidth);
     m_escape->setEnabled(false);

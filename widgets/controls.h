@@ -9,7 +9,7 @@
 
 // A label that sizes itself to its caption: the top-left corner stays and the label grows
 // to the right. An empty caption keeps the small width given at construction.
-// A mouse press and release on it is a click.
+// A mouse press and release on it is a click, and so is Space or Enter while it has the focus.
 class AutoLabel : public QLabel
 {
     Q_OBJECT
@@ -21,6 +21,7 @@ signals:
     void clicked();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

@@ -6,6 +6,7 @@
 #include "widgets/twips.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -126,9 +127,7 @@ QWidget *createControl(const ControlSpec &row, QWidget *parent)
         widget->setToolTip(QString::fromUtf8(row.toolTip));
     QList<QWidget *> described = {widget};
     if (auto *combo = qobject_cast<QComboBox *>(widget))
-        described.append(combo->lineEdit()); // its text, read on its own
-    if (row.access.notification)
-        widget->setProperty(kNotificationProperty, true);
+        described << combo->lineEdit() << static_cast<QWidget *>(combo->view()); // its text, read on its own, and its list
     for (QWidget *each : std::as_const(described)) {
         if (row.access.name)
             each->setAccessibleName(QString::fromUtf8(row.access.name));
