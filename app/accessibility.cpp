@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -243,6 +244,11 @@ void describeControls(QWidget *form, QWidget *announcer)
             target->setAccessibleName(headingName(label->text()));
         }
     }
+    // A drop-down list keeps no current item once it has closed, as assistive technology would
+    // take that for a second focus.
+    for (QComboBox *combo : form->findChildren<QComboBox *>())
+        QObject::connect(combo, &QComboBox::activated, combo->view(),
+                         [view = combo->view()] { view->selectionModel()->clearCurrentIndex(); });
     // A panel is named by its first heading.
     form->findChild<QWidget *>(QStringLiteral("Frame1"))->setAccessibleName(QStringLiteral("Calculator"));
     for (const PanelSpec &panel : Panels::kPanels)

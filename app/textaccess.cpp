@@ -2,6 +2,7 @@
 #include "app/textaccess.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBoundaryFinder>
@@ -129,6 +130,9 @@ public:
         state.readOnly = edit()->isReadOnly();
         state.editable = !edit()->isReadOnly();
         state.selectableText = true;
+        // A drop-down list's edit field has the focus for the list, which carries it.
+        if (qobject_cast<QComboBox *>(edit()->parentWidget()))
+            state.focused = false;
         return state;
     }
 
@@ -263,6 +267,10 @@ public:
         return edit()->cursorForPosition(edit()->viewport()->mapFromGlobal(point)).position();
     }
     void scrollToSubstring(int, int) override { } // the whole text shows
+    // Its viewport and scroll bars, which never show, are no parts of it to read.
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
 
 private:
     QPlainTextEdit *edit() const { return static_cast<QPlainTextEdit *>(widget()); }
