@@ -17,6 +17,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QWindow>
 
 namespace {
 
@@ -163,20 +164,23 @@ bool isCloser(const QObject *label)
 }
 
 // Qt reports its window active anew when a drop-down list or menu opens over it and again when
-// that closes, though the window never stopped being active, and a screen reader then reads the
-// window's title each time. Those two reports stay here; every other goes on to the screen reader.
+// that closes, and when a message box opens, though the window never stopped being active; a
+// screen reader then reads the window's title each time. Those reports stay here; every other
+// goes on to the screen reader.
 void passUpdate(QAccessibleEvent *event)
 {
-    static bool popupOpened = false; // since the last report of a window's activation
+    static bool coveredSinceReport = false;
     if (event->type() == QAccessible::StateChanged
         && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active
         && event->accessibleInterface()->state().active) {
-        const QWidget *popup = QApplication::activePopupWidget();
-        if (popup && event->object() != popup) {
-            popupOpened = true;
+        QWidget *cover = QApplication::activePopupWidget();
+        if (!cover)
+            cover = QApplication::activeModalWidget();
+        if (cover && event->object() != cover && event->object() != static_cast<QObject *>(cover->windowHandle())) {
+            coveredSinceReport = true;
             return;
         }
-        if (!popup && std::exchange(popupOpened, false))
+        if (!cover && std::exchange(coveredSinceReport, false))
             return;
     }
     QAccessible::installUpdateHandler(nullptr);

@@ -361,7 +361,9 @@ void Form1::openPanel(QWidget *panel)
     panel->show();
     m_escape->setEnabled(true);
     // Its help text takes the focus, so that a screen reader reads it from its heading on.
-    panel->findChild<QPlainTextEdit *>()->setFocus(Qt::OtherFocusReason);
+    auto *text = panel->findChild<QPlainTextEdit *>();
+    text->moveCursor(QTextCursor::Start);
+    text->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::closePanel(QWidget *panel)

@@ -61,7 +61,10 @@ class Session:
             raise AssertionError("no session bus: run the test under dbus-run-session")
         for variable in ("AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
             os.environ.pop(variable, None)
+        Atspi.set_timeout(5000, 20000)  # a program that does not answer in time fails the test
         self._start_display()
+        # A window manager gives the focus back to the window when a message box closes.
+        self.start(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.environ["XDG_RUNTIME_DIR"] = self.dir.name
         os.environ["HOME"] = self.dir.name
         os.environ["XDG_CONFIG_HOME"] = os.path.join(self.dir.name, "config")
@@ -143,6 +146,42 @@ class Session:
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "100"] + list(keys), check=True)
 
+    def hear(self, keys, *phrases, settle=1.0):
+        """Presses the keys, given as xdotool names parted by spaces, waits until the screen reader
+        has said every phrase and for what it says next, and returns all it said meanwhile."""
+        start = len(self.speech.said)
+        self.keys(*keys.split())
+        said = lambda: self.spoken()[start:]
+        try:
+            wait_for(lambda: all(any(phrase in line for line in said()) for phrase in phrases),
+                     "the screen reader to say " + " and ".join(map(repr, phrases)))
+        except AssertionError as error:
+            raise AssertionError("%s after %s; it said: %s" % (error, keys, " / ".join(said()))) from None
+        end = time.monotonic() + settle
+        while time.monotonic() < end:
+            time.sleep(0.1)
+        return said()
+
+    def focus(self, role, name):
+        """Moves the focus to the named control as a mouse click would, and lets the screen reader
+        say so."""
+        accessible = wait_for(lambda: find(self.window, role, name), name)
+        Atspi.Component.grab_focus(accessible)
+        wait_for(lambda: accessible.get_state_set().contains(Atspi.StateType.FOCUSED), name + " to take the focus")
+        time.sleep(1.0)
+        return accessible
+
+    def type_into(self, combo_name, value):
+        """Sets a drop-down list's text through its edit field, as assistive technology may."""
+        combo = wait_for(lambda: find(self.window, Atspi.Role.COMBO_BOX, combo_name), combo_name)
+        Atspi.EditableText.set_text_contents(find(combo, Atspi.Role.TEXT), value)
+        wait_for(lambda: text_of(combo) == value, "%s to hold %s" % (combo_name, value))
+
+    def answers(self):
+        """Whether the program still answers its accessibility bus, within the time limit."""
+        self.window.clear_cache()
+        return self.app_process.poll() is None and self.window.get_child_count() > 0
+
     def __exit__(self, *exc):
         for process in reversed(self.processes):
             if process.poll() is None:
@@ -155,6 +194,10 @@ class Session:
         if self.screen_reader and hasattr(self, "speech"):
             self.speech.close()
         self.dir.cleanup()
+
+
+def text_of(accessible):
+    return Atspi.Text.get_text(accessible, 0, -1)
 
 
 def children(accessible):
