@@ -165,11 +165,18 @@ bool isCloser(const QObject *label)
 
 // Qt reports its window active anew when a drop-down list or menu opens over it and again when
 // that closes, and when a message box opens, though the window never stopped being active; a
-// screen reader then reads the window's title each time. Those reports stay here; every other
-// goes on to the screen reader.
+// screen reader then reads the window's title each time. Those reports, and stale focus reports,
+// stay here; every other goes on to the screen reader.
 void passUpdate(QAccessibleEvent *event)
 {
     static bool coveredSinceReport = false;
+    // Moving from one open menu to the next, Qt gives the focus back to the window in between,
+    // after the next menu has taken it: while a menu or list is open, the focus is in it.
+    if (const QWidget *popup = QApplication::activePopupWidget(); popup && event->type() == QAccessible::Focus) {
+        const auto *widget = qobject_cast<const QWidget *>(event->object());
+        if (widget && widget != popup && !popup->isAncestorOf(widget))
+            return;
+    }
     if (event->type() == QAccessible::StateChanged
         && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active
         && event->accessibleInterface()->state().active) {

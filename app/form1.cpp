@@ -101,8 +101,11 @@ void Form1::buildMenus()
         }
     }
     // F10 opens the menu bar, as Alt does.
-    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
-            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+        QMenu *first = menuBar()->actions().constFirst()->menu();
+        menuBar()->setActiveAction(first->menuAction());
+        first->setActiveAction(first->actions().constFirst()); // so that the arrows go on from there
+    });
     m_saveOnExit = action("save");
     m_themeItems = {{Theme::Default, action("default")}, {Theme::Sky, action("sky")}, {Theme::Earth, action("earth")}};
 }

@@ -104,7 +104,8 @@ QAccessibleInterface *createMenuAccessible(QObject *object)
 {
     if (auto *menu = qobject_cast<QMenu *>(object))
         return new MenuAccessible(menu);
-    if (auto *action = qobject_cast<QAction *>(object)) {
+    // A menu's title in the menu bar stays Qt's own, which leads to the menu.
+    if (auto *action = qobject_cast<QAction *>(object); action && !action->menu()) {
         const QList<QObject *> owners = action->associatedObjects();
         for (QObject *owner : owners)
             if (auto *menu = qobject_cast<QMenu *>(owner))
