@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -328,6 +329,15 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp)
         refreshColors(this);
+    // Tab from a help text goes on to its panel's close label.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPlainTextEdit *>(watched)
+        && static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::Key_Tab)) {
+        for (const PanelSpec &row : Panels::kPanels)
+            if (control(row.frame)->isAncestorOf(static_cast<QWidget *>(watched))) {
+                control(row.closer)->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+    }
     if (event->type() == QEvent::FocusIn) {
         // Entering one converter box empties the other.
         if (watched == m_inchesBox)
@@ -364,9 +374,7 @@ void Form1::openPanel(QWidget *panel)
     panel->show();
     m_escape->setEnabled(true);
     // Its help text takes the focus, so that a screen reader reads it from its heading on.
-    auto *text = panel->findChild<QPlainTextEdit *>();
-    text->moveCursor(QTextCursor::Start);
-    text->setFocus(Qt::OtherFocusReason);
+    panel->findChild<QPlainTextEdit *>()->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::closePanel(QWidget *panel)
@@ -374,6 +382,9 @@ void Form1::closePanel(QWidget *panel)
     if (m_focusBeforePanel)
         m_focusBeforePanel->setFocus(Qt::OtherFocusReason);
     panel->hide();
+    // Opened again, it reads from the start; the caret moves while no one watches.
+    for (auto *text : panel->findChildren<QPlainTextEdit *>())
+        text->moveCursor(QTextCursor::Start);
     setLayoutWidths(Design::kNarrowOuterWidth, Design::kNarrowFrameWidth);
     m_escape->setEnabled(false);
 }

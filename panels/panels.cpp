@@ -103,8 +103,8 @@ QFrame *build(const PanelSpec &panel, QWidget *frame1)
     for (const ControlSpec &row : panel.controls)
         if (row.kind != Kind::Picture)
             createControl(row, frame);
-    // The keyboard reaches the close label one Tab after the text.
-    createControl(closeLabel(panel.closer), frame)->setFocusPolicy(Qt::TabFocus);
+    // Out of the Tab sequence, as the texts are; Tab from a text reaches it.
+    createControl(closeLabel(panel.closer), frame)->setFocusPolicy(Qt::ClickFocus);
     return frame;
 }
 
