@@ -329,14 +329,17 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp)
         refreshColors(this);
-    // Tab from a help text goes on to its panel's close label.
-    if (event->type() == QEvent::KeyPress && qobject_cast<QPlainTextEdit *>(watched)
+    // Tab from a help text goes on to the panel's next text, and from its last to its close label.
+    if (auto *text = qobject_cast<QPlainTextEdit *>(watched); text && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::Key_Tab)) {
-        for (const PanelSpec &row : Panels::kPanels)
-            if (control(row.frame)->isAncestorOf(static_cast<QWidget *>(watched))) {
-                control(row.closer)->setFocus(Qt::TabFocusReason);
-                return true;
-            }
+        for (const PanelSpec &row : Panels::kPanels) {
+            if (!control(row.frame)->isAncestorOf(text))
+                continue;
+            const QList<QPlainTextEdit *> texts = control(row.frame)->findChildren<QPlainTextEdit *>();
+            const qsizetype next = texts.indexOf(text) + 1;
+            (next < texts.size() ? texts[next] : control(row.closer))->setFocus(Qt::TabFocusReason);
+            return true;
+        }
     }
     if (event->type() == QEvent::FocusIn) {
         // Entering one converter box empties the other.
