@@ -5,8 +5,8 @@
 #include "widgets/controls.h"
 #include "widgets/twips.h"
 
-#include <QCheckBox>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -126,8 +126,8 @@ QWidget *createControl(const ControlSpec &row, QWidget *parent)
     if (row.toolTip)
         widget->setToolTip(QString::fromUtf8(row.toolTip));
     QList<QWidget *> described = {widget};
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
-        described << combo->lineEdit() << static_cast<QWidget *>(combo->view()); // its text, read on its own, and its list
+    if (auto *combo = qobject_cast<QComboBox *>(widget)) // its text, read on its own, and its list
+        described << combo->lineEdit() << static_cast<QWidget *>(combo->view());
     for (QWidget *each : std::as_const(described)) {
         if (row.access.name)
             each->setAccessibleName(QString::fromUtf8(row.access.name));
