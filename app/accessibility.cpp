@@ -17,6 +17,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -303,4 +304,43 @@ void announce(QWidget *announcer, const QString &text)
     announcer->setAccessibleName(text);
     QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+}
+
+namespace {
+
+// Keeps the window's own activation from assistive technology while a message box is over it
+// and until the window is active again: the user never left the window.
+class QuietActivation : public QObject
+{
+public:
+    explicit QuietActivation(QWidget *window) : QObject(window), m_window(window)
+    {
+        qApp->installEventFilter(this); // after the accessibility bridge's filter, so before it
+        QTimer::singleShot(5000, this, &QObject::deleteLater); // should the window never come back
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool mine = watched == m_window || watched == m_window->windowHandle();
+        if (!mine || !event->spontaneous()
+            || (event->type() != QEvent::WindowActivate && event->type() != QEvent::WindowDeactivate))
+            return false;
+        // The bridge reports only what the system sends; the window still learns of it.
+        QEvent copy(event->type());
+        QCoreApplication::sendEvent(watched, &copy);
+        if (event->type() == QEvent::WindowActivate && !QApplication::activeModalWidget())
+            deleteLater();
+        return true;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
+
+void quietActivation(QWidget *window)
+{
+    new QuietActivation(window);
 }

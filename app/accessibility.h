@@ -13,6 +13,10 @@ void installAccessibleInterfaces();
 // headings and tells assistive technology when a menu item's check mark moves.
 void describeControls(QWidget *form, QWidget *announcer);
 
+// Until the window is active again after the message box about to open over it, assistive
+// technology hears of no change of its activation, and so does not read its title anew.
+void quietActivation(QWidget *window);
+
 // An invisible object whose announcements assistive technology reads out wherever the focus is.
 QWidget *createAnnouncer(QWidget *parent);
 void announce(QWidget *announcer, const QString &text);

@@ -320,6 +320,7 @@ void Form1::showVerdict(Module1::Verdict verdict)
 void Form1::showMessage(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), text, QMessageBox::Ok, this);
+    quietActivation(this);
     box.exec();
 }
 

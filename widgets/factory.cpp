@@ -69,6 +69,7 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->document()->setDocumentMargin(0); // the help texts are broken by hand to fit the box
+        box->setCursorWidth(0); // it takes the focus when its panel opens, for screen readers, unseen
         return box;
     }
     case Kind::ComboBox: {
