@@ -171,25 +171,26 @@ bool isCloser(const QObject *label)
 void passUpdate(QAccessibleEvent *event)
 {
     static bool coveredSinceReport = false;
+    const QWidget *popup = QApplication::activePopupWidget();
+    const auto *widget = qobject_cast<const QWidget *>(event->object());
     // Moving from one open menu to the next, Qt gives the focus back to the window in between,
     // after the next menu has taken it: while a menu or list is open, the focus is in it.
-    if (const QWidget *popup = QApplication::activePopupWidget(); popup && event->type() == QAccessible::Focus) {
-        const auto *widget = qobject_cast<const QWidget *>(event->object());
-        if (widget && widget != popup && !popup->isAncestorOf(widget))
-            return;
-    }
+    if (popup && event->type() == QAccessible::Focus && widget && widget != popup && !popup->isAncestorOf(widget))
+        return;
     if (event->type() == QAccessible::StateChanged
-        && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active
-        && event->accessibleInterface()->state().active) {
-        QWidget *cover = QApplication::activePopupWidget();
-        if (!cover)
-            cover = QApplication::activeModalWidget();
-        if (cover && event->object() != cover && event->object() != static_cast<QObject *>(cover->windowHandle())) {
+        && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active) {
+        const QWidget *cover = popup ? popup : QApplication::activeModalWidget();
+        const bool ofCover =
+            cover && (widget == cover || event->object() == static_cast<QObject *>(cover->windowHandle()));
+        if (!event->accessibleInterface()->state().active) {
+            if (widget && widget->windowType() != Qt::Popup)
+                coveredSinceReport = false; // the window was left: its next activation is news
+        } else if (cover && !ofCover) {
             coveredSinceReport = true;
             return;
-        }
-        if (!cover && std::exchange(coveredSinceReport, false))
+        } else if (!cover && std::exchange(coveredSinceReport, false)) {
             return;
+        }
     }
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
