@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+class QString;
 class QWidget;
 
-// Lets the combo boxes keep their names, the verdict read as a notification and the menu items
-// with check marks read as checkable. Before any control is created.
+// Lets the combo boxes keep their names, the boxes answer every question about their text at
+// once, the menu items with check marks read as checkable, the panels as named groups, the
+// drawings as images and the "close" labels as buttons. Before any control is created.
 void installAccessibleInterfaces();
 
-// Links the headings and units to their fields, names the help texts after their headings
-// and tells assistive technology when a menu item's check mark moves.
-void describeControls(QWidget *form);
+// Links the headings and units to their fields, names the help texts and panels after their
+// headings and tells assistive technology when a menu item's check mark moves.
+void describeControls(QWidget *form, QWidget *announcer);
 
-// Tells assistive technology that the verdict changed, so that it is read out.
-void announce(QWidget *verdict);
+// Until the window is active again after the message box about to open over it, assistive
+// technology hears of no change of its activation, and so does not read its title anew.
+void quietActivation(QWidget *window);
+
+// An invisible object whose announcements assistive technology reads out wherever the focus is.
+QWidget *createAnnouncer(QWidget *parent);
+void announce(QWidget *announcer, const QString &text);

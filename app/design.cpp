@@ -14,8 +14,8 @@ using enum Font;
 // clang-format off
 constexpr ControlSpec kPictureTable[] = {
     // name     kind     drawing           left  top  width height
-    {"Image2", Picture, ":/cylinder.svg",    90, 450, 1925,  574},
-    {"Image3", Picture, ":/piston.svg",    1740, 480, 1350,  495},
+    {"Image2", Picture, ":/cylinder.svg",    90, 450, 1925,  574, Body, Themed::No, false, {"cylinder drawing"}},
+    {"Image3", Picture, ":/piston.svg",    1740, 480, 1350,  495, Body, Themed::No, false, {"piston drawing"}},
 };
 
 constexpr ControlSpec kLabelTable[] = {
@@ -42,7 +42,7 @@ constexpr ControlSpec kLabelTable[] = {
     {"Label14", Label,            "cu. mm.",                         4200, 3900,  555, 210, Small,         Themed::Panel,     false,   {.unitOf = "Text8"}},
     {"Label10", Label,            "Cylinder : Barrel Volume Ratio",  2130, 4740, 2520, 225, Heading,       Themed::Panel,     false,   {.labelFor = "Text9"},
      0, nullptr, kKindDefault, 0x400000},
-    {"Label1",  Label,            "",                                3330, 5790,   75, 225, HeadingItalic, Themed::PanelBack, false,   {.notification = true}},  // the verdict
+    {"Label1",  Label,            "",                                3330, 5790,   75, 225, HeadingItalic, Themed::PanelBack, false},  // the verdict
     {"Label18", TransparentLabel, "tessaloam \u00ae",                 420, 5820, 1260, 210, SmallItalic,   Themed::Panel},
 };
 

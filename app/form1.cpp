@@ -15,9 +15,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTimer>
 
@@ -54,8 +56,10 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     addThemed(m_calculator, ColorProperty::Back, Role::PanelBack);
     buildCalculator();
     buildPanels();
-    describeControls(this);
     connectControls();
+    m_announcer = createAnnouncer(client);
+    describeControls(this, m_announcer); // after the menu items' own connections: it tells their outcome
+    m_ratioDescription = m_ratioBox->accessibleDescription();
     // System colours are resolved when they are set; follow the desktop when its scheme
     // changes. Qt tells the application of that, not the widgets. The same filter sees
     // the converter boxes gain focus.
@@ -97,6 +101,12 @@ void Form1::buildMenus()
             choices->addAction(item);
         }
     }
+    // F10 opens the menu bar, as Alt does.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+        QMenu *first = menuBar()->actions().constFirst()->menu();
+        menuBar()->setActiveAction(first->menuAction());
+        first->setActiveAction(first->actions().constFirst()); // so that the arrows go on from there
+    });
     m_saveOnExit = action("save");
     m_themeItems = {{Theme::Default, action("default")}, {Theme::Sky, action("sky")}, {Theme::Earth, action("earth")}};
 }
@@ -302,12 +312,15 @@ void Form1::showVerdict(Module1::Verdict verdict)
     setColor(m_ratioBox, ColorProperty::Back, color);
     m_verdictLabel->setCaption(QLatin1String(caption));
     setColor(m_verdictLabel, ColorProperty::Fore, color);
-    announce(m_verdictLabel);
+    // Heard at once, and read with the ratio until the next verdict.
+    m_ratioBox->setAccessibleDescription(QLatin1String(caption) + QLatin1String(". ") + m_ratioDescription);
+    announce(m_announcer, m_ratioBox->text() + QLatin1String(", ") + QLatin1String(caption));
 }
 
 void Form1::showMessage(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), text, QMessageBox::Ok, this);
+    quietActivation(this);
     box.exec();
 }
 
@@ -317,6 +330,18 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp)
         refreshColors(this);
+    // Tab from a help text goes on to the panel's next text, and from its last to its close label.
+    if (auto *text = qobject_cast<QPlainTextEdit *>(watched); text && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::Key_Tab)) {
+        for (const PanelSpec &row : Panels::kPanels) {
+            if (!control(row.frame)->isAncestorOf(text))
+                continue;
+            const QList<QPlainTextEdit *> texts = control(row.frame)->findChildren<QPlainTextEdit *>();
+            const qsizetype next = texts.indexOf(text) + 1;
+            (next < texts.size() ? texts[next] : control(row.closer))->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusIn) {
         // Entering one converter box empties the other.
         if (watched == m_inchesBox)
@@ -330,9 +355,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 void Form1::convert(QLineEdit *from, QLineEdit *to,
                     std::optional<QString> (*conversion)(const QString &, const QLocale &), const QString &failure)
 {
-    if (const auto result = conversion(from->text(), QLocale()))
+    if (const auto result = conversion(from->text(), QLocale())) {
         to->setText(*result);
-    else
+        announce(m_announcer, to->accessibleName() + QLatin1String(": ") + *result);
+    } else
         showMessage(failure);
 }
 
@@ -340,17 +366,29 @@ void Form1::convert(QLineEdit *from, QLineEdit *to,
 
 void Form1::openPanel(QWidget *panel)
 {
+    // Closing goes back to where the user was before the first panel opened.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus
+        && !std::any_of(m_panels.cbegin(), m_panels.cend(), [focus](QWidget *p) { return p->isAncestorOf(focus); }))
+        m_focusBeforePanel = focus;
     for (QWidget *other : std::as_const(m_panels))
         if (other != panel)
             other->hide();
     setLayoutWidths(Design::kWideOuterWidth, Design::kWideFrameWidth);
     panel->show();
     m_escape->setEnabled(true);
+    // Its help text takes the focus, so that a screen reader reads it from its heading on.
+    panel->findChild<QPlainTextEdit *>()->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::closePanel(QWidget *panel)
 {
+    if (m_focusBeforePanel)
+        m_focusBeforePanel->setFocus(Qt::OtherFocusReason);
     panel->hide();
+    // Opened again, it reads from the start; the caret moves while no one watches.
+    for (auto *text : panel->findChildren<QPlainTextEdit *>())
+        text->moveCursor(QTextCursor::Start);
     setLayoutWidths(Design::kNarrowOuterWidth, Design::kNarrowFrameWidth);
     m_escape->setEnabled(false);
 }

@@ -8,6 +8,7 @@
 #include "widgets/colors.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class AutoLabel;
 class FixedFrame;
@@ -84,6 +85,8 @@ private:
     QLineEdit *m_cylinderVolumeBox = nullptr;
     QLineEdit *m_ratioBox = nullptr;
     AutoLabel *m_verdictLabel = nullptr;
+    QWidget *m_announcer = nullptr; // speaks results, unseen
+    QString m_ratioDescription; // the ratio box's own, which the verdict is read before
     QLineEdit *m_inchesBox = nullptr;
     QLineEdit *m_millimetresBox = nullptr;
 
@@ -95,6 +98,7 @@ private:
 
     QList<QFrame *> m_panels;
     QShortcut *m_escape = nullptr; // closes the open panel
+    QPointer<QWidget> m_focusBeforePanel; // where closing a panel returns the focus
     QList<ThemedColor> m_themed;
     QAction *m_saveOnExit = nullptr;
     QList<std::pair<Theme, QAction *>> m_themeItems; // in the order the file names them

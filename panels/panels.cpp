@@ -47,7 +47,7 @@ const ControlSpec kFrame3[] = {
     text("Text11", HelpText::kBarrelMeasurement, 90, 360, 2745, 1335),
     heading("Label21", Label, "Cylinder Body Dimensions:", 60, 1800, 2250, 195, "Text10"),
     text("Text10", HelpText::kCylinderMeasurement, 90, 2070, 2745, 2325),
-    {"Image7", Picture, ":/cylinder.svg", 390, 4800, 1925, 574},
+    {"Image7", Picture, ":/cylinder.svg", 390, 4800, 1925, 574, Body, Themed::No, false, {"cylinder dimensions drawing"}},
     {"Label23", Label, "A", 1500, 4530, 120, 210, SmallBold, Themed::No, false, {}, 0, nullptr, kBackColor},
     {"Label24", Label, "B", 1200, 5370, 105, 210, SmallBold, Themed::No, false, {}, 0, nullptr, kBackColor},
 };
@@ -102,7 +102,8 @@ QFrame *build(const PanelSpec &panel, QWidget *frame1)
     for (const ControlSpec &row : panel.controls)
         if (row.kind != Kind::Picture)
             createControl(row, frame);
-    createControl(closeLabel(panel.closer), frame);
+    // Out of the Tab sequence, as the texts are; Tab from a text reaches it.
+    createControl(closeLabel(panel.closer), frame)->setFocusPolicy(Qt::ClickFocus);
     return frame;
 }
 

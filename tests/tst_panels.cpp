@@ -43,6 +43,17 @@ void PanelsTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt(
         expectLayout(t, kFrames[i], 8070, 7875);
         QCOMPARE(t.form->geometry().adjusted(0, 0, narrow.width() - t.form->width(), 0), narrow); // only wider
 
+        // Opened, its first text has the focus; Tab goes through its texts to its close label and
+        // then leaves it for good.
+        QList<QWidget *> stops;
+        for (auto *box : t.find(kFrames[i])->findChildren<QPlainTextEdit *>())
+            stops.append(box);
+        stops.append(t.find(QByteArray("close" + QByteArray::number(i + 2)).constData()));
+        QCOMPARE(QApplication::focusWidget(), stops.first());
+        for (QWidget *next : stops.mid(1)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
         for (int tab = 0; tab < 20; ++tab) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY(!t.find(kFrames[i])->isAncestorOf(QApplication::focusWidget()));

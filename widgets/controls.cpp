@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <qdrawutil.h>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -36,6 +37,14 @@ void AutoLabel::fit()
     const QFontMetrics metrics = fontMetrics();
     const int width = std::max(metrics.horizontalAdvance(text()), metrics.boundingRect(text()).right() + 1);
     resize(text().isEmpty() ? m_emptyWidth : width, metrics.height());
+}
+
+void AutoLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
 }
 
 void AutoLabel::mousePressEvent(QMouseEvent *event)

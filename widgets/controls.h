@@ -10,7 +10,7 @@
 // A label that sizes itself to its caption: the top-left corner stays and the label grows
 // to the right. An empty caption keeps the small width given at construction. Hidden within
 // its window (on a closed panel), it takes its size as it shows.
-// A mouse press and release on it is a click.
+// A mouse press and release on it is a click, and so is Space or Enter while it has the focus.
 class AutoLabel : public QLabel
 {
     Q_OBJECT
@@ -23,6 +23,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

@@ -5,6 +5,7 @@
 #include "widgets/controls.h"
 #include "widgets/twips.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -68,6 +69,7 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->document()->setDocumentMargin(0); // the help texts are broken by hand to fit the box
+        box->setCursorWidth(0); // it takes the focus when its panel opens, for screen readers, unseen
         return box;
     }
     case Kind::ComboBox: {
@@ -125,10 +127,8 @@ QWidget *createControl(const ControlSpec &row, QWidget *parent)
     if (row.toolTip)
         widget->setToolTip(QString::fromUtf8(row.toolTip));
     QList<QWidget *> described = {widget};
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
-        described.append(combo->lineEdit()); // its text, read on its own
-    if (row.access.notification)
-        widget->setProperty(kNotificationProperty, true);
+    if (auto *combo = qobject_cast<QComboBox *>(widget)) // its text, read on its own, and its list
+        described << combo->lineEdit() << static_cast<QWidget *>(combo->view());
     for (QWidget *each : std::as_const(described)) {
         if (row.access.name)
             each->setAccessibleName(QString::fromUtf8(row.access.name));

@@ -43,11 +43,7 @@ struct Access {
     const char *description = nullptr;
     const char *labelFor = nullptr; // the field that this label names
     const char *unitOf = nullptr; // the field whose unit this label gives
-    bool notification = false; // announced when it changes, wherever the focus is
 };
-
-// The dynamic property that marks a notification's widget for assistive technology.
-constexpr char kNotificationProperty[] = "notification";
 
 // One control of the design. Positions and sizes in twips, converted once when it is created.
 struct ControlSpec {

@@ -2,9 +2,11 @@
 """The window as assistive technology sees it through the real accessibility bridge."""
 
 import sys
+import time
 import unittest
+import warnings
 
-from session import Atspi, Session, find, find_all, wait_for
+from session import Atspi, Session, find, find_all, text_of, wait_for, walk
 
 program = None
 session = None
@@ -21,10 +23,6 @@ def tearDownModule():
 
 def named(role, name):
     return wait_for(lambda: find(session.window, role, name), "%s %r" % (role.value_nick, name))
-
-
-def text_of(accessible):
-    return Atspi.Text.get_text(accessible, 0, -1)
 
 
 def labels_of(accessible):
@@ -49,9 +47,7 @@ def edit_field(combo_name):
 
 
 def type_into(combo_name, value):
-    combo, field = edit_field(combo_name)
-    Atspi.EditableText.set_text_contents(field, value)
-    wait_for(lambda: text_of(combo) == value, "%s to hold %s" % (combo_name, value))
+    session.type_into(combo_name, value)
 
 
 class AccessibilityTest(unittest.TestCase):
@@ -64,6 +60,7 @@ class AccessibilityTest(unittest.TestCase):
             (Atspi.Role.TEXT, "inner barrel area"), (Atspi.Role.TEXT, "inner barrel volume"),
             (Atspi.Role.TEXT, "cylinder area"), (Atspi.Role.TEXT, "cylinder volume"),
             (Atspi.Role.PUSH_BUTTON, "Compute"), (Atspi.Role.TEXT, "Cylinder-to-Barrel Ratio"),
+            (Atspi.Role.PUSH_BUTTON, "close"),  # a help panel's, with focus by click or Tab from its text
         ]
         for role, name in expected:
             with self.subTest(name=name):
@@ -74,7 +71,7 @@ class AccessibilityTest(unittest.TestCase):
                      if states_of(a).contains(Atspi.StateType.FOCUSABLE)
                      and states_of(a).contains(Atspi.StateType.SHOWING)
                      and a.get_role() in (Atspi.Role.CHECK_BOX, Atspi.Role.PUSH_BUTTON, Atspi.Role.COMBO_BOX)}
-        self.assertEqual(focusable, {entry for entry in expected if entry[0] != Atspi.Role.TEXT})
+        self.assertEqual(focusable, {entry for entry in expected if entry[0] != Atspi.Role.TEXT and entry[1] != "close"})
 
     def test_combo_boxes_keep_their_names_and_show_their_value_as_text(self):
         cases = [("inner barrel diameter", "Select Bore", "6.03"), ("barrel length", "Select Length", "363"),
@@ -119,8 +116,10 @@ class AccessibilityTest(unittest.TestCase):
                 type_into("barrel length", length)
                 press(named(Atspi.Role.PUSH_BUTTON, "Compute"))
                 wait_for(lambda: text_of(ratio) == expected_ratio, "the ratio " + expected_ratio)
-                notification = wait_for(lambda: find(session.window, Atspi.Role.NOTIFICATION), "the verdict")
-                wait_for(lambda: notification.get_name() == verdict, "the verdict " + verdict)
+                # Announced with the ratio, and read with the ratio box's description.
+                notification = wait_for(lambda: find(session.window, Atspi.Role.NOTIFICATION), "the announcer")
+                wait_for(lambda: notification.get_name() == expected_ratio + ", " + verdict, "the verdict " + verdict)
+                self.assertTrue(ratio.get_description().startswith(verdict + ". "))
 
     def test_theme_items_are_one_of_three_checkable_choices(self):
         themes = {name: named(Atspi.Role.RADIO_BUTTON, name) for name in ("Default", "Sky", "Earth")}
@@ -139,15 +138,78 @@ class AccessibilityTest(unittest.TestCase):
         finally:
             listener.deregister("object:state-changed:checked")
 
-    def test_a_help_panel_is_named_and_escape_closes_it(self):
-        press(named(Atspi.Role.MENU_ITEM, "How To Use this Tool"))
-        help_text = named(Atspi.Role.TEXT, "How to use this Tool")
-        wait_for(lambda: states_of(help_text).contains(Atspi.StateType.SHOWING), "the help panel")
-        self.assertTrue(text_of(help_text).startswith("Step 1: input Inner Barrel dimensions"))
-        session.keys("Escape")
-        wait_for(lambda: not states_of(help_text).contains(Atspi.StateType.SHOWING), "the help panel to close")
+    def test_a_help_panel_is_named_its_lines_lie_apart_and_escape_or_close_shuts_it(self):
+        for close in ("Escape", "close"):
+            with self.subTest(close=close):
+                press(named(Atspi.Role.MENU_ITEM, "How To Use this Tool"))
+                help_text = named(Atspi.Role.TEXT, "How to use this Tool")
+                wait_for(lambda: states_of(help_text).contains(Atspi.StateType.FOCUSED), "the help text to take the focus")
+                self.assertTrue(text_of(help_text).startswith("Step 1: input Inner Barrel dimensions"))
+                panel = help_text.get_parent()
+                self.assertEqual((panel.get_role(), panel.get_name()), (Atspi.Role.PANEL, "How to use this Tool"))
+                # Each line lies below the one before it.
+                tops = []
+                for offset in range(0, 200):
+                    line = Atspi.Text.get_text_at_offset(help_text, offset, Atspi.TextBoundaryType.LINE_START)
+                    if line.start_offset == offset:
+                        tops.append(Atspi.Text.get_character_extents(help_text, offset, Atspi.CoordType.SCREEN).y)
+                self.assertGreater(len(tops), 3)
+                self.assertEqual(tops, sorted(set(tops)))
+                if close == "Escape":
+                    session.keys("Escape")
+                else:
+                    press(find(panel, Atspi.Role.PUSH_BUTTON, "close"))
+                wait_for(lambda: not states_of(help_text).contains(Atspi.StateType.SHOWING), "the help panel to close")
+
+    def test_every_text_answers_every_boundary_at_every_offset_at_once(self):
+        type_into("barrel length", "25.4 mm")
+        boundaries = list(Atspi.TextBoundaryType.__enum_values__.values())
+        for text in [a for a in walk(session.window) if a.get_text_iface()]:
+            with self.subTest(text=text.get_name()):
+                length = Atspi.Text.get_character_count(text)
+                # A help text is asked at every line's ends and for a stretch of its start.
+                offsets = range(length + 1) if length < 80 else sorted(
+                    {0, length, *range(40)} | {i + 1 for i, c in enumerate(text_of(text)) if c == "\n"})
+                started = time.monotonic()
+                for offset in offsets:
+                    for boundary in boundaries:
+                        for ask in (Atspi.Text.get_text_before_offset, Atspi.Text.get_text_at_offset,
+                                    Atspi.Text.get_text_after_offset):
+                            found = ask(text, offset, boundary)
+                            self.assertLessEqual(0, found.start_offset)
+                            self.assertLessEqual(found.start_offset, found.end_offset)
+                            self.assertLessEqual(found.end_offset, length)
+                    if offset < length:
+                        run = Atspi.Text.get_attribute_run(text, offset, False)
+                        self.assertEqual((run.start_offset, run.end_offset), (0, length))
+                self.assertLess(time.monotonic() - started, 60)
+        at_end = Atspi.Text.get_text_at_offset(edit_field("barrel length")[1], 7, Atspi.TextBoundaryType.WORD_START)
+        self.assertEqual(at_end.content, "mm")
+
+    def test_the_tree_names_every_list_group_and_image_and_holds_one_focus(self):
+        unnamed = [(a.get_role_name(), a.get_name()) for a in walk(session.window)
+                   if a.get_role() in (Atspi.Role.LIST, Atspi.Role.PANEL, Atspi.Role.IMAGE) and not a.get_name()]
+        self.assertEqual(unnamed, [])
+        calculator = named(Atspi.Role.PANEL, "Calculator")
+        self.assertEqual([a.get_role() for a in walk(calculator) if a.get_role() == Atspi.Role.FILLER], [])
+        self.assertEqual(sorted(a.get_name() for a in find_all(session.window, Atspi.Role.PANEL)),
+                         ["Additional Information", "Calculator", "Common Barrel Lengths", "How to use this Tool",
+                          "Inner Barrel Dimension"])
+        self.assertEqual(sorted(a.get_name() for a in find_all(session.window, Atspi.Role.LIST)),
+                         ["barrel length", "cylinder inner diameter", "cylinder usable length",
+                          "inner barrel diameter"])
+        drawing = named(Atspi.Role.IMAGE, "cylinder drawing")
+        self.assertEqual(labels_of(drawing), ["cylinder", "cylinder head", "piston body", "piston head", "port"])
+        combo = named(Atspi.Role.COMBO_BOX, "inner barrel diameter")
+        Atspi.Component.grab_focus(combo)
+        session.keys("alt+Down", "Down", "Return")
+        wait_for(lambda: text_of(combo) == "5.5900", "the pick")
+        focused = [(a.get_role_name(), a.get_name()) for a in walk(session.window)
+                   if states_of(a).contains(Atspi.StateType.FOCUSED)]
+        self.assertEqual(focused, [("combo box", "inner barrel diameter")])
 
 
 if __name__ == "__main__":
+    warnings.simplefilter("ignore", DeprecationWarning)  # the boundary calls that Qt answers
     program = sys.argv.pop(1)
     unittest.main(verbosity=2)
