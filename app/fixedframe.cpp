@@ -2,6 +2,7 @@
 #include "app/fixedframe.h"
 
 #include "app/design.h"
+#include "app/x11window.h"
 #include "widgets/twips.h"
 
 #include <QEvent>
@@ -10,96 +11,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-
-#ifdef HAVE_XCB
-#include <array>
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <utility>
-#include <xcb/xcb.h>
-#endif
-
-namespace {
-
-#ifdef HAVE_XCB
-// The X11 connection of a native window; none before it is created, nor off X11.
-xcb_connection_t *x11Connection(const QWindow *window)
-{
-    // The offscreen platform answers to the X11 interface too, without a connection.
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb") || !window->handle())
-        return nullptr;
-    return x11->connection();
-}
-#endif
-
-// Tells the X11 window manager that the window can be moved, minimized and closed, and
-// nothing else: no resizing border, no maximize button, no full screen. Qt always offers
-// resizing in the Motif hints, even for a window of fixed size. Elsewhere a fixed size
-// (equal minimum and maximum) already says so, and this does nothing.
-void offerOnlyMoveMinimizeClose([[maybe_unused]] QWindow *window)
-{
-#ifdef HAVE_XCB
-    xcb_connection_t *connection = x11Connection(window);
-    if (!connection)
-        return;
-    static const char name[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t *atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, sizeof name - 1, name), nullptr);
-    if (!atom)
-        return;
-    enum : uint32_t { Functions = 1, Decorations = 2 }; // which fields count
-    enum : uint32_t { Border = 2, Title = 8, Menu = 16, MinimizeButton = 32 };
-    enum : uint32_t { Move = 4, Minimize = 8, Close = 32 };
-    // flags, functions, decorations, input mode, status
-    const std::array<uint32_t, 5> hints = {Functions | Decorations, Move | Minimize | Close,
-                                           Border | Title | Menu | MinimizeButton, 0, 0};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), atom->atom, atom->atom, 32,
-                        hints.size(), hints.data());
-    xcb_flush(connection);
-    std::free(atom);
-#endif
-}
-
-// Asks the X11 window manager to end full screen and maximized, whatever Qt believes the
-// window's state to be: some managers grant it again without telling. Elsewhere does nothing.
-void leaveFullScreenAndMaximized([[maybe_unused]] QWindow *window)
-{
-#ifdef HAVE_XCB
-    xcb_connection_t *connection = x11Connection(window);
-    if (!connection)
-        return;
-    const auto atom = [connection](const char *name) {
-        xcb_intern_atom_reply_t *reply =
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, std::strlen(name), name), nullptr);
-        const xcb_atom_t value = reply ? reply->atom : XCB_ATOM_NONE;
-        std::free(reply);
-        return value;
-    };
-    const xcb_atom_t state = atom("_NET_WM_STATE");
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    for (const auto &[first, second] : {std::pair("_NET_WM_STATE_FULLSCREEN", ""),
-                                        std::pair("_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ")}) {
-        xcb_client_message_event_t message{};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = xcb_window_t(window->winId());
-        message.type = state;
-        // remove, the first state, the second or none, the source: a normal application
-        message.data.data32[0] = 0;
-        message.data.data32[1] = atom(first);
-        message.data.data32[2] = *second ? atom(second) : XCB_ATOM_NONE;
-        message.data.data32[3] = 1;
-        xcb_send_event(connection, false, root,
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char *>(&message));
-    }
-    xcb_flush(connection);
-#endif
-}
-
-} // namespace
 
 namespace {
 constexpr Qt::WindowStates kGranted = Qt::WindowFullScreen | Qt::WindowMaximized;
@@ -203,7 +114,7 @@ void FixedFrame::takeBack()
     if (m_window->windowState() & kGranted)
         m_window->setWindowState(m_window->windowState() & ~kGranted);
     else if (m_window->size() != clientSize())
-        leaveFullScreenAndMaximized(m_window->windowHandle());
+        X11Window::leaveFullScreenAndMaximized(m_window->windowHandle());
     fit();
     placeFrameAt(m_place);
 }
@@ -213,7 +124,7 @@ bool FixedFrame::eventFilter(QObject *watched, QEvent *event)
     QWindow *native = m_window->windowHandle();
     if (watched == m_window && event->type() == QEvent::WinIdChange && native) {
         native->installEventFilter(this); // the native window is new: before it is mapped
-        offerOnlyMoveMinimizeClose(native);
+        X11Window::offerOnlyMoveMinimizeClose(native);
     } else if (watched == native && event->type() == QEvent::Expose && !m_frameKnown && native->isExposed()) {
         m_frameKnown = true;
         fit();
