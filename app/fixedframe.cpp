@@ -49,6 +49,8 @@ FixedFrame::FixedFrame(QWidget *window) : QObject(window), m_window(window)
 
 void FixedFrame::setOuterWidth(int twips)
 {
+    if (m_frameKnown)
+        m_centred = false; // a panel widens the window to the right of where it is
     m_outerWidth = twips;
     fit();
 }
