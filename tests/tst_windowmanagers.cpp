@@ -11,7 +11,8 @@ private slots:
     {
         QTest::addColumn<QString>("windowManager");
         QTest::newRow("xfwm4") << QStringLiteral("xfwm4 --compositor=off");
-        QTest::newRow("kwin, no decoration") << QStringLiteral("env KWIN_COMPOSE=N kwin_x11");
+        QTest::newRow("kwin, Breeze") << QStringLiteral("env KWIN_COMPOSE=N kwin_x11");
+        QTest::newRow("kwin, no decoration") << QStringLiteral("env KWIN_COMPOSE=N XDG_CONFIG_HOME=bare kwin_x11");
         QTest::newRow("i3, no frame extents") << QStringLiteral("i3 -c i3config");
         QTest::newRow("fluxbox, toolbar below") << QStringLiteral("fluxbox");
         QTest::newRow("icewm, taskbar below") << QStringLiteral("icewm");
@@ -30,10 +31,13 @@ void WindowManagersTest::keepsItsWidthsPlaceAndHintsWhateverIsAsked()
     // As under sudo: no session names a runtime folder. The managers keep their files in the test's folder.
     program.environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     program.environment.insert(QStringLiteral("HOME"), program.folder.path());
-    QVERIFY(QDir::setCurrent(program.folder.path())); // where i3 finds its configuration: no bar, no key bindings
-    QFile i3config(QStringLiteral("i3config"));
-    QVERIFY(i3config.open(QIODevice::WriteOnly) && i3config.write("font pango:monospace 8\n") > 0);
-    i3config.close();
+    // Where i3 and kwin find their configurations: no bar nor key bindings, no decoration.
+    QVERIFY(QDir::setCurrent(program.folder.path()) && QDir().mkdir(QStringLiteral("bare")));
+    for (const auto &[name, text] : {std::pair("i3config", "font pango:monospace 8\n"),
+                                     std::pair("bare/kwinrc", "[org.kde.kdecoration2]\nNoPlugin=true\n")}) {
+        QFile file(QString::fromLatin1(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+    }
     // Without -noreset, every short client such as xprop that leaves last resets the server,
     // which turns away whoever connects meanwhile: now and then the window manager.
     QProcess &server =
