@@ -16,6 +16,12 @@ namespace {
 constexpr Qt::WindowStates kGranted = Qt::WindowFullScreen | Qt::WindowMaximized;
 constexpr int kSettlingMs = 300;
 constexpr int kChecks = 20; // a window manager that insists longer keeps its way
+
+// A Wayland compositor alone places windows; elsewhere a window can ask for its place.
+bool placesItself()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 } // namespace
 
 FixedFrame::FixedFrame(QWidget *window) : QObject(window), m_window(window)
@@ -35,9 +41,12 @@ FixedFrame::FixedFrame(QWidget *window) : QObject(window), m_window(window)
     m_checking.setSingleShot(true);
     connect(&m_checking, &QTimer::timeout, this, [this] {
         const QWindow *native = m_window->windowHandle();
+        if (!native)
+            return;
         if (m_centred)
             m_place = centredPlace(); // the frame may have become known only now
-        if (!native || (inShape() && native->framePosition() == m_place) || ++m_checks > kChecks) {
+        const bool inPlace = !placesItself() || native->framePosition() == m_place;
+        if ((inShape() && inPlace) || ++m_checks > kChecks) {
             m_checks = 0;
             m_centred = false; // from now on the place is where it is
             return;
@@ -97,13 +106,15 @@ QPoint FixedFrame::centredPlace() const
     return screen ? screen->availableGeometry().center() - outer.center() : m_place;
 }
 
-// Some window managers take the position of the frame, as the size hints declare, for that of
-// the window inside it. Once the frame is known, the window is placed itself, as the hints
-// then declare: that every window manager puts where it is asked.
+// Until the frame is known, the position asked for is the frame's (north-west gravity in the
+// size hints), which some window managers take for the window's own. From then on it is the
+// window's own position inside the frame (static gravity), which every manager honours.
 void FixedFrame::placeFrameAt(QPoint topLeft)
 {
     m_place = topLeft;
     QWindow *native = m_window->windowHandle();
+    if (!placesItself())
+        return;
     if (m_frameKnown && native)
         native->setPosition(topLeft + QPoint(margins().left(), margins().top()));
     else
