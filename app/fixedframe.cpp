@@ -2,6 +2,7 @@
 #include "app/fixedframe.h"
 
 #include "app/design.h"
+#include "app/x11window.h"
 #include "widgets/twips.h"
 
 #include <QEvent>
@@ -11,56 +12,54 @@
 #include <QWidget>
 #include <QWindow>
 
-#ifdef HAVE_XCB
-#include <array>
-#include <cstdint>
-#include <cstdlib>
-#include <xcb/xcb.h>
-#endif
-
 namespace {
+constexpr Qt::WindowStates kGranted = Qt::WindowFullScreen | Qt::WindowMaximized;
+constexpr int kSettlingMs = 300;
+constexpr int kChecks = 20; // a window manager that insists longer keeps its way
 
-// Tells the X11 window manager that the window can be moved, minimized and closed, and
-// nothing else: no resizing border, no maximize button, no full screen. Qt always offers
-// resizing in the Motif hints, even for a window of fixed size. Elsewhere a fixed size
-// (equal minimum and maximum) already says so, and this does nothing.
-void offerOnlyMoveMinimizeClose([[maybe_unused]] QWindow *window)
+// A Wayland compositor alone places windows; elsewhere a window can ask for its place.
+bool placesItself()
 {
-#ifdef HAVE_XCB
-    // The offscreen platform answers to the X11 interface too, without a connection.
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb") || !window->handle())
-        return;
-    xcb_connection_t *connection = x11->connection();
-    if (!connection)
-        return;
-    static const char name[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t *atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, false, sizeof name - 1, name), nullptr);
-    if (!atom)
-        return;
-    enum : uint32_t { Functions = 1, Decorations = 2 }; // which fields count
-    enum : uint32_t { Border = 2, Title = 8, Menu = 16, MinimizeButton = 32 };
-    enum : uint32_t { Move = 4, Minimize = 8, Close = 32 };
-    // flags, functions, decorations, input mode, status
-    const std::array<uint32_t, 5> hints = {Functions | Decorations, Move | Minimize | Close,
-                                           Border | Title | Menu | MinimizeButton, 0, 0};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), atom->atom, atom->atom, 32,
-                        hints.size(), hints.data());
-    xcb_flush(connection);
-    std::free(atom);
-#endif
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
-
 } // namespace
 
 FixedFrame::FixedFrame(QWidget *window) : QObject(window), m_window(window)
 {
     window->installEventFilter(this);
+    m_settling.setSingleShot(true);
+    m_settling.setInterval(kSettlingMs);
+    connect(&m_settling, &QTimer::timeout, this, [this] {
+        const QWindow *native = m_window->windowHandle();
+        const QScreen *screen = m_window->screen();
+        // A title bar pushed off the top of the screen is taken back, as is any wrong place the
+        // window manager leaves; where the user moves the window, it stays.
+        if (native && screen && native->framePosition().y() >= screen->availableGeometry().top())
+            m_place = native->framePosition();
+        m_checking.start(0);
+    });
+    m_checking.setSingleShot(true);
+    connect(&m_checking, &QTimer::timeout, this, [this] {
+        const QWindow *native = m_window->windowHandle();
+        if (!native)
+            return;
+        if (m_centred)
+            m_place = centredPlace(); // the frame may have become known only now
+        const bool inPlace = !placesItself() || native->framePosition() == m_place;
+        if ((inShape() && inPlace) || ++m_checks > kChecks) {
+            m_checks = 0;
+            m_centred = false; // from now on the place is where it is
+            return;
+        }
+        takeBack();
+        m_checking.start(kSettlingMs);
+    });
 }
 
 void FixedFrame::setOuterWidth(int twips)
 {
+    if (m_frameKnown)
+        m_centred = false; // a panel widens the window to the right of where it is
     m_outerWidth = twips;
     fit();
 }
@@ -70,58 +69,89 @@ QMargins FixedFrame::margins() const
     return m_window->windowHandle() ? m_window->windowHandle()->frameMargins() : QMargins();
 }
 
-// The window system reports the frame only once the window is mapped, so this runs again
-// when it does. Until then, and where it reports none, the side borders are the ones the
-// design implies: its wide outer width less its client width.
-void FixedFrame::fit()
+// The window system reports the frame only once the window is shown. Until then, the side
+// borders are the ones the design implies: its wide outer width less its client width.
+QSize FixedFrame::clientSize() const
 {
     const QMargins frame = margins();
-    const int border = frame.isNull()
-        ? Twips::toPixels(Design::kWideOuterWidth) - Twips::toPixels(Design::kCreatedClientWidth)
-        : frame.left() + frame.right();
-    const int clientWidth = Twips::toPixels(m_outerWidth) - border;
-    if (clientWidth != m_window->width())
-        m_window->setFixedWidth(clientWidth); // the left edge stays: the frame keeps its position
-    if (!frame.isNull() && !m_centred) {
-        m_centred = true;
-        centreOnScreen();
-    }
+    const int border = m_frameKnown
+        ? frame.left() + frame.right()
+        : Twips::toPixels(Design::kWideOuterWidth) - Twips::toPixels(Design::kCreatedClientWidth);
+    return {Twips::toPixels(m_outerWidth) - border, m_window->minimumHeight()};
+}
+
+bool FixedFrame::inShape() const
+{
+    return !(m_window->windowState() & kGranted) && m_window->size() == clientSize();
+}
+
+void FixedFrame::fit()
+{
+    if (m_window->windowState() & kGranted)
+        return; // the frame is not the usual one: the size is set once the state is taken back
+    const QSize size = clientSize();
+    m_window->setFixedSize(size); // does nothing where the bounds stay: the size is set anew
+    m_window->resize(size); // the left edge stays: the frame keeps its position
 }
 
 void FixedFrame::centreOnScreen()
 {
-    // A top-level widget's position is that of its frame.
-    if (const QScreen *screen = m_window->screen())
-        m_window->move(screen->availableGeometry().center()
-                       - QRect(QPoint(), m_window->size().grownBy(margins())).center());
+    placeFrameAt(centredPlace());
+}
+
+QPoint FixedFrame::centredPlace() const
+{
+    const QScreen *screen = m_window->screen();
+    const QRect outer(QPoint(), clientSize().grownBy(margins()));
+    return screen ? screen->availableGeometry().center() - outer.center() : m_place;
+}
+
+// Until the frame is known, the position asked for is the frame's (north-west gravity in the
+// size hints), which some window managers take for the window's own. From then on it is the
+// window's own position inside the frame (static gravity), which every manager honours.
+void FixedFrame::placeFrameAt(QPoint topLeft)
+{
+    m_place = topLeft;
+    QWindow *native = m_window->windowHandle();
+    if (!placesItself())
+        return;
+    if (m_frameKnown && native)
+        native->setPosition(topLeft + QPoint(margins().left(), margins().top()));
+    else
+        m_window->move(topLeft); // a top-level widget's position is that of its frame
+}
+
+void FixedFrame::takeBack()
+{
+    m_settling.stop();
+    if (m_window->windowState() & kGranted)
+        m_window->setWindowState(m_window->windowState() & ~kGranted);
+    else if (m_window->size() != clientSize())
+        X11Window::leaveFullScreenAndMaximized(m_window->windowHandle());
+    fit();
+    placeFrameAt(m_place);
 }
 
 bool FixedFrame::eventFilter(QObject *watched, QEvent *event)
 {
     QWindow *native = m_window->windowHandle();
-    switch (event->type()) {
-    case QEvent::WinIdChange: // the native window is new: before it is mapped
-        if (watched == m_window && native) {
-            native->installEventFilter(this);
-            offerOnlyMoveMinimizeClose(native);
-        }
-        break;
-    case QEvent::Show:
-    case QEvent::Move:
-    case QEvent::Expose:
-        if (watched == native)
-            fit();
-        break;
-    case QEvent::WindowStateChange: {
-        // Some window managers offer full screen to any window; the size stays fixed all the same.
-        const Qt::WindowStates wide = Qt::WindowFullScreen | Qt::WindowMaximized;
-        if (watched == m_window && m_window->windowState() & wide)
-            QTimer::singleShot(0, m_window,
-                               [this, wide] { m_window->setWindowState(m_window->windowState() & ~wide); });
-        break;
-    }
-    default:
-        break;
+    if (watched == m_window && event->type() == QEvent::WinIdChange && native) {
+        native->installEventFilter(this); // the native window is new: before it is mapped
+        X11Window::offerOnlyMoveMinimizeClose(native);
+    } else if (watched == native && event->type() == QEvent::Expose && !m_frameKnown && native->isExposed()) {
+        m_frameKnown = true;
+        fit();
+        centreOnScreen();
+        m_checking.start(kSettlingMs);
+    } else if (m_frameKnown && watched == native
+               && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        if (inShape())
+            m_settling.start(); // the user moves it, or the window manager does before it asks more
+        else
+            m_checking.start(0);
+    } else if (m_frameKnown && watched == m_window && event->type() == QEvent::WindowStateChange) {
+        m_settling.stop();
+        m_checking.start(0);
     }
     return false;
 }

@@ -3,11 +3,14 @@
 
 #include <QMargins>
 #include <QObject>
+#include <QPoint>
+#include <QTimer>
 
 class QWidget;
 
 // Holds a top-level widget of fixed size to an outer width, frame included, whatever frame the
-// window manager draws, and keeps it from being resized, maximized or made full screen.
+// window manager draws, in its place: whatever a window manager or another program grants it
+// (full screen, maximized, another size), it returns to its size where it was.
 class FixedFrame : public QObject
 {
 public:
@@ -22,9 +25,21 @@ protected:
 
 private:
     QMargins margins() const;
+    QSize clientSize() const;
+    QPoint centredPlace() const;
+    bool inShape() const;
     void fit();
+    void placeFrameAt(QPoint topLeft);
+    void takeBack();
 
     QWidget *m_window;
     int m_outerWidth = 0; // twips
-    bool m_centred = false;
+    bool m_frameKnown = false; // the window manager has framed the window, with a frame of zero width maybe
+    QPoint m_place; // where the frame's top-left corner belongs
+    bool m_centred = true; // the place is the screen's centre, until the window is moved
+    // A move becomes the window's place once nothing else follows it for a moment: a window
+    // manager moves the window as it makes it full screen and only then tells so.
+    QTimer m_settling;
+    QTimer m_checking; // whether what was taken back stayed so
+    int m_checks = 0;
 };
