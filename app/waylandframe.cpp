@@ -12,6 +12,8 @@
 #include <QWindow>
 
 namespace {
+constexpr int kTitleBarHeight = 330; // twips: room for a 16-pixel icon and the title at 96 DPI
+
 // Each side border is half of what the wide layout's outer width has over the client area.
 int borderWidth()
 {
@@ -58,7 +60,7 @@ QToolButton *WaylandFrame::addButton(const char *name, const QString &accessible
 
 int WaylandFrame::titleBarHeight() const
 {
-    return fontMetrics().height() + 2 * borderWidth();
+    return Twips::toPixels(kTitleBarHeight);
 }
 
 void WaylandFrame::placeButtons()
