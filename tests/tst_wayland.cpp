@@ -105,7 +105,7 @@ struct Session {
         program.environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("test"));
         program.environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
         program.environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
-        program.run(QStringLiteral("xdotool mousemove 1000 700")); // off the compositor's output
+        pointAt({1000, 700}); // off the compositor's output
         if (!program.start())
             return false;
         log.emplace(program.process);
@@ -117,7 +117,7 @@ struct Session {
             return false;
         const qsizetype before = log->lines().size();
         const QPoint middle(kOutput.width() / 2, kOutput.height() / 2);
-        program.run(QStringLiteral("xdotool mousemove %1 %2").arg(middle.x()).arg(middle.y()));
+        pointAt(middle);
         QRegularExpressionMatch at;
         const bool found = within(5000, [&] {
             at = entered.match(QString::fromLatin1(log->lines().mid(before - 1).join('\n')));
@@ -126,13 +126,15 @@ struct Session {
         origin = middle - QPoint(at.captured(1).toInt(), at.captured(2).toInt());
         return found;
     }
-    // Moves the pointer to a place in the window and clicks there the given number of times.
+    void pointAt(QPoint onScreen)
+    {
+        program.run(QStringLiteral("xdotool mousemove %1 %2").arg(onScreen.x()).arg(onScreen.y()));
+    }
+    // Clicks a place in the window the given number of times.
     void click(QPoint inWindow, int times = 1)
     {
-        const QPoint at = origin + inWindow;
-        program.run(QStringLiteral("xdotool mousemove %1 %2").arg(at.x()).arg(at.y()));
-        if (times > 0)
-            program.run(QStringLiteral("xdotool click --repeat %1 --delay 80 1").arg(times));
+        pointAt(origin + inWindow);
+        program.run(QStringLiteral("xdotool click --repeat %1 --delay 80 1").arg(times));
     }
     void keys(const QString &names) { program.run(QStringLiteral("xdotool key ") + names); }
 };
@@ -163,10 +165,15 @@ void WaylandTest::declaresAFixedSizeFrameIncludedAndNeverMaximizes()
     QVERIFY(within(5000, [&] { return log.asked("move"); }));
 
     // Help's first item opens a panel: 8070 twips wide, the height kept; Escape closes it.
-    session.click(kHelpMenu);
-    QTest::qWait(500); // the menu takes the keyboard a moment after it shows
-    session.keys(QStringLiteral("Down Return"));
-    QVERIFY(within(5000, [&] { return log.lastGeometry() == QSize(538, narrow.height()); }));
+    const auto openPanel = [&] {
+        session.keys(QStringLiteral("Escape")); // a menu that lost the keyboard
+        session.click(kHelpMenu);
+        QTest::qWait(500); // the menu takes the keyboard a moment after it shows
+        session.keys(QStringLiteral("Down Return"));
+        return within(5000, [&] { return log.lastGeometry() == QSize(538, narrow.height()); });
+    };
+    // Menus are not what is tested: the menu is opened again when the keys went astray.
+    QVERIFY(openPanel() || openPanel() || openPanel());
     session.keys(QStringLiteral("Escape"));
     QVERIFY(within(5000, [&] { return log.lastGeometry() == narrow; }));
     QCOMPARE(log.sizeMismatch(), QByteArray());
