@@ -27,6 +27,18 @@ const char *themeWord(Theme theme)
     return "default";
 }
 
+// Linux: started from the folder the build installs into. Windows: the installer puts its
+// uninstaller beside the program; a portable copy has none.
+bool isInstalledCopy(const QFileInfo &executableDir)
+{
+#ifdef Q_OS_WIN
+    return QFileInfo::exists(QDir(executableDir.filePath()).filePath(QStringLiteral("uninstall.exe")));
+#else
+    const QString installDir = QFileInfo(QStringLiteral(INSTALL_BINDIR)).canonicalFilePath();
+    return !installDir.isEmpty() && executableDir.canonicalFilePath() == installDir;
+#endif
+}
+
 } // namespace
 
 QString firstField(const QByteArray &line)
@@ -90,9 +102,8 @@ Location locate(const QString &executableDir, const QString &userConfigDir, Copy
 Location defaultLocation()
 {
     const QFileInfo executableDir(QCoreApplication::applicationDirPath());
-    const QString installDir = QFileInfo(QStringLiteral(INSTALL_BINDIR)).canonicalFilePath();
     Copy copy = executableDir.isWritable() ? Copy::Portable : Copy::ReadOnly;
-    if (!installDir.isEmpty() && executableDir.canonicalFilePath() == installDir)
+    if (isInstalledCopy(executableDir))
         copy = Copy::Installed;
     return locate(executableDir.filePath(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), copy);
 }
