@@ -34,6 +34,7 @@ WaylandFrame::WaylandFrame(QWidget *window) : QWidget(window), m_window(window)
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     m_minimize = addButton("MinimizeButton", QStringLiteral("Minimize"), QChar(0x2013));
     m_close = addButton("CloseButton", QStringLiteral("Close"), QChar(0x00D7));
+    colourButtons();
     connect(m_minimize, &QToolButton::clicked, window, &QWidget::showMinimized);
     connect(m_close, &QToolButton::clicked, window, &QWidget::close);
     const int border = borderWidth();
@@ -50,12 +51,25 @@ QToolButton *WaylandFrame::addButton(const char *name, const QString &accessible
     button->setToolTip(accessibleName);
     button->setText(glyph);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus); // the keyboard has its own ways to minimize and close
-    button->setForegroundRole(QPalette::HighlightedText);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, palette.color(QPalette::HighlightedText));
-    button->setPalette(palette);
+    button->setFocusPolicy(Qt::NoFocus); // out of the tab order, as on the frames compositors draw
     return button;
+}
+
+// The buttons' glyphs in the title's colour, in any desktop scheme, also when it changes.
+void WaylandFrame::colourButtons()
+{
+    for (QToolButton *button : {m_minimize, m_close}) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::ButtonText, this->palette().color(QPalette::HighlightedText));
+        button->setPalette(palette);
+    }
+}
+
+void WaylandFrame::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        colourButtons();
+    QWidget::changeEvent(event);
 }
 
 int WaylandFrame::titleBarHeight() const

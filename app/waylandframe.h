@@ -19,12 +19,14 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QToolButton *addButton(const char *name, const QString &accessibleName, QChar glyph);
+    void colourButtons();
     int titleBarHeight() const;
     void placeButtons();
 
