@@ -70,11 +70,12 @@ QMargins FixedFrame::margins() const
 }
 
 // The window system reports the frame only once the window is shown. Until then, the side
-// borders are the ones the design implies: its wide outer width less its client width.
+// borders are the ones the design implies: its wide outer width less its client width. A
+// frameless window has none from the start: a frame it draws itself is part of its size.
 QSize FixedFrame::clientSize() const
 {
     const QMargins frame = margins();
-    const int border = m_frameKnown
+    const int border = m_frameKnown || m_window->windowFlags().testFlag(Qt::FramelessWindowHint)
         ? frame.left() + frame.right()
         : Twips::toPixels(Design::kWideOuterWidth) - Twips::toPixels(Design::kCreatedClientWidth);
     return {Twips::toPixels(m_outerWidth) - border, m_window->minimumHeight()};

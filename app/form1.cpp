@@ -4,6 +4,7 @@
 #include "app/accessibility.h"
 #include "app/design.h"
 #include "app/fixedframe.h"
+#include "app/waylandframe.h"
 #include "panels/panels.h"
 #include "widgets/controls.h"
 #include "widgets/twips.h"
@@ -40,6 +41,8 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     setWindowTitle(QString::fromUtf8(Design::kCaption));
     setWindowIcon(QIcon(new DrawingIconEngine(QStringLiteral(":/icon.svg"))));
     setFont(designFont(Font::Body));
+    if (WaylandFrame::isWanted())
+        new WaylandFrame(this);
     buildMenus();
 
     auto *client = new QWidget(this);
@@ -65,8 +68,9 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     // the converter boxes gain focus.
     qApp->installEventFilter(this);
 
-    setFixedSize(Twips::toPixels(Design::kCreatedClientWidth),
-                 menuBar()->sizeHint().height() + Twips::toPixels(Design::kClientHeight));
+    setFixedSize(QSize(Twips::toPixels(Design::kCreatedClientWidth),
+                       menuBar()->sizeHint().height() + Twips::toPixels(Design::kClientHeight))
+                     .grownBy(contentsMargins())); // a frame of the window's own
     m_frame = new FixedFrame(this);
     Form_Load();
     m_frame->centreOnScreen();

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+#include "app/waylandframe.h"
+
+#include "app/design.h"
+#include "widgets/twips.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+#include <QWindow>
+
+namespace {
+constexpr int kTitleBarHeight = 330; // twips: room for a 16-pixel icon and the title at 96 DPI
+
+// Each side border is half of what the wide layout's outer width has over the client area.
+int borderWidth()
+{
+    return Twips::toPixels((Design::kWideOuterWidth - Design::kCreatedClientWidth) / 2);
+}
+} // namespace
+
+bool WaylandFrame::isWanted()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+WaylandFrame::WaylandFrame(QWidget *window) : QWidget(window), m_window(window)
+{
+    setObjectName(QStringLiteral("WindowFrame"));
+    // No frame of the compositor's or of Qt's: the window's size is then all of it. The hints of
+    // title bar buttons go too, as they would bring Qt's frame back.
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    m_minimize = addButton("MinimizeButton", QStringLiteral("Minimize"), QChar(0x2013));
+    m_close = addButton("CloseButton", QStringLiteral("Close"), QChar(0x00D7));
+    colourButtons();
+    connect(m_minimize, &QToolButton::clicked, window, &QWidget::showMinimized);
+    connect(m_close, &QToolButton::clicked, window, &QWidget::close);
+    const int border = borderWidth();
+    window->setContentsMargins(border, titleBarHeight(), border, border);
+    window->installEventFilter(this);
+    lower(); // under the menu bar and the client area
+}
+
+QToolButton *WaylandFrame::addButton(const char *name, const QString &accessibleName, QChar glyph)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(accessibleName);
+    button->setToolTip(accessibleName);
+    button->setText(glyph);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus); // out of the tab order, as on the frames compositors draw
+    return button;
+}
+
+// The buttons' glyphs in the title's colour, in any desktop scheme, also when it changes.
+void WaylandFrame::colourButtons()
+{
+    for (QToolButton *button : {m_minimize, m_close}) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::ButtonText, this->palette().color(QPalette::HighlightedText));
+        button->setPalette(palette);
+    }
+}
+
+void WaylandFrame::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        colourButtons();
+    QWidget::changeEvent(event);
+}
+
+int WaylandFrame::titleBarHeight() const
+{
+    return Twips::toPixels(kTitleBarHeight);
+}
+
+void WaylandFrame::placeButtons()
+{
+    const int side = titleBarHeight() - borderWidth();
+    const int top = borderWidth() / 2;
+    m_close->setGeometry(width() - borderWidth() - side, top, side, side);
+    m_minimize->setGeometry(m_close->x() - side, top, side, side);
+}
+
+bool WaylandFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window) {
+        switch (event->type()) {
+        case QEvent::Resize:
+            setGeometry(m_window->rect());
+            placeButtons();
+            break;
+        case QEvent::WindowTitleChange:
+        case QEvent::WindowIconChange:
+        case QEvent::ActivationChange:
+            update();
+            break;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+void WaylandFrame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QPalette::ColorGroup group = m_window->isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+    painter.fillRect(rect(), palette().color(group, QPalette::Highlight));
+    const int bar = titleBarHeight();
+    const int iconSide = bar - 2 * borderWidth();
+    const QRect icon(borderWidth(), borderWidth(), iconSide, iconSide);
+    m_window->windowIcon().paint(&painter, icon);
+    const QRect title(icon.right() + 1 + borderWidth(), 0, m_minimize->x() - icon.right() - 1 - borderWidth(), bar);
+    painter.setPen(palette().color(group, QPalette::HighlightedText));
+    painter.drawText(title, Qt::AlignVCenter | Qt::AlignLeft,
+                     fontMetrics().elidedText(m_window->windowTitle(), Qt::ElideRight, title.width()));
+}
+
+// The title bar moves the window; its borders do not resize it.
+void WaylandFrame::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && event->position().y() < titleBarHeight() && m_window->windowHandle())
+        m_window->windowHandle()->startSystemMove();
+}
+
+// A double click neither maximizes nor restores: the window's size is fixed.
+void WaylandFrame::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
