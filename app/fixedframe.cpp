@@ -72,13 +72,23 @@ QMargins FixedFrame::margins() const
 // The window system reports the frame only once the window is shown. Until then, the side
 // borders are the ones the design implies: its wide outer width less its client width. A
 // frameless window has none from the start: a frame it draws itself is part of its size.
+int FixedFrame::sideBorders() const
+{
+    if (m_frameKnown || m_window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        // A manager without frame extents (i3) may hold the window for a moment in a container
+        // as wide as the screen, which then reads as its frame: such a reading is not kept.
+        const QMargins frame = margins();
+        const int border = frame.left() + frame.right();
+        if (border >= 0 && border < Twips::toPixels(m_outerWidth) / 2)
+            m_sideBorders = border;
+    }
+    return m_sideBorders.value_or(Twips::toPixels(Design::kWideOuterWidth)
+                                  - Twips::toPixels(Design::kCreatedClientWidth));
+}
+
 QSize FixedFrame::clientSize() const
 {
-    const QMargins frame = margins();
-    const int border = m_frameKnown || m_window->windowFlags().testFlag(Qt::FramelessWindowHint)
-        ? frame.left() + frame.right()
-        : Twips::toPixels(Design::kWideOuterWidth) - Twips::toPixels(Design::kCreatedClientWidth);
-    return {Twips::toPixels(m_outerWidth) - border, m_window->minimumHeight()};
+    return {Twips::toPixels(m_outerWidth) - sideBorders(), m_window->minimumHeight()};
 }
 
 bool FixedFrame::inShape() const

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QTimer>
 
+#include <optional>
+
 class QWidget;
 
 // Holds a top-level widget of fixed size to an outer width, frame included, whatever frame the
@@ -25,6 +27,7 @@ protected:
 
 private:
     QMargins margins() const;
+    int sideBorders() const;
     QSize clientSize() const;
     QPoint centredPlace() const;
     bool inShape() const;
@@ -35,6 +38,7 @@ private:
     QWidget *m_window;
     int m_outerWidth = 0; // twips
     bool m_frameKnown = false; // the window manager has framed the window, with a frame of zero width maybe
+    mutable std::optional<int> m_sideBorders; // as last read plausibly
     QPoint m_place; // where the frame's top-left corner belongs
     bool m_centred = true; // the place is the screen's centre, until the window is moved
     // A move becomes the window's place once nothing else follows it for a moment: a window
