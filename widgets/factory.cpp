@@ -62,7 +62,7 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
         return box;
     }
     case Kind::PanelText: {
-        auto *box = new QPlainTextEdit(text, parent);
+        auto *box = new QPlainTextEdit(parent);
         box->setReadOnly(true);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box->setFocusPolicy(Qt::ClickFocus);
@@ -70,6 +70,7 @@ QWidget *createWidget(const ControlSpec &row, QWidget *parent)
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->document()->setDocumentMargin(0); // the help texts are broken by hand to fit the box
         box->setCursorWidth(0); // it takes the focus when its panel opens, for screen readers, unseen
+        box->setPlainText(text); // last: laid out once, with the margin and flags above
         return box;
     }
     case Kind::ComboBox: {
