@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QHash>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -235,6 +236,12 @@ QString headingName(QString heading)
 
 void describeControls(QWidget *form, QWidget *announcer)
 {
+    // Some sixty look-ups by name: one walk through the window instead of one each.
+    QHash<QString, QWidget *> named;
+    for (QWidget *widget : form->findChildren<QWidget *>())
+        named.insert(widget->objectName(), widget);
+    const auto find = [&named](const char *name) { return named.value(QLatin1String(name)); };
+
     QList<const ControlSpec *> rows;
     for (const auto &table : {Design::kLabels, Design::kInputs})
         for (const ControlSpec &row : table)
@@ -246,8 +253,8 @@ void describeControls(QWidget *form, QWidget *announcer)
         const char *field = row->access.labelFor ? row->access.labelFor : row->access.unitOf;
         if (!field)
             continue;
-        auto *label = form->findChild<QLabel *>(QLatin1String(row->name));
-        auto *target = form->findChild<QWidget *>(QLatin1String(field));
+        auto *label = qobject_cast<QLabel *>(find(row->name));
+        QWidget *target = find(field);
         label->setBuddy(target); // no shortcut follows: no caption has an ampersand
         // Screen readers announce a field by its label instead of its name: a unit reads as the
         // field's name with the unit, and a field without a name of its own takes its heading's.
@@ -263,15 +270,14 @@ void describeControls(QWidget *form, QWidget *announcer)
         QObject::connect(combo, &QComboBox::activated, combo->view(),
                          [view = combo->view()] { view->selectionModel()->clearCurrentIndex(); });
     // A panel is named by its first heading.
-    form->findChild<QWidget *>(QStringLiteral("Frame1"))->setAccessibleName(QStringLiteral("Calculator"));
+    find("Frame1")->setAccessibleName(QStringLiteral("Calculator"));
     for (const PanelSpec &panel : Panels::kPanels)
-        form->findChild<QWidget *>(QLatin1String(panel.frame))
-            ->setAccessibleName(headingName(QString::fromUtf8(panel.controls.front().text)));
+        find(panel.frame)->setAccessibleName(headingName(QString::fromUtf8(panel.controls.front().text)));
     // The captions of the cylinder drawing label it.
-    auto *drawing = form->findChild<QWidget *>(QStringLiteral("Image2"));
+    QWidget *drawing = find("Image2");
     for (const ControlSpec &row : Design::kLabels)
         if (row.callout)
-            form->findChild<QLabel *>(QLatin1String(row.name))->setBuddy(drawing);
+            qobject_cast<QLabel *>(find(row.name))->setBuddy(drawing);
     const QList<QAction *> actions = form->findChildren<QAction *>();
     for (QAction *action : actions) {
         if (!action->isCheckable())
