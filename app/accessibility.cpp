@@ -236,7 +236,7 @@ QString headingName(QString heading)
 
 void describeControls(QWidget *form, QWidget *announcer)
 {
-    // Some sixty look-ups by name: one walk through the window instead of one each.
+    // Dozens of look-ups by name: one walk through the window instead of a search for each.
     QHash<QString, QWidget *> named;
     for (QWidget *widget : form->findChildren<QWidget *>())
         named.insert(widget->objectName(), widget);

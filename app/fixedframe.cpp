@@ -75,8 +75,8 @@ QMargins FixedFrame::margins() const
 int FixedFrame::sideBorders() const
 {
     if (m_frameKnown || m_window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
-        // A manager without frame extents (i3) may hold the window for a moment in a container
-        // as wide as the screen, which then reads as its frame: such a reading is not kept.
+        // Without frame extents (i3) the frame is read from the window the manager holds the
+        // client in, which for a moment can be far wider than any frame: such a reading is not kept.
         const QMargins frame = margins();
         const int border = frame.left() + frame.right();
         if (border >= 0 && border < Twips::toPixels(m_outerWidth) / 2)
