@@ -17,6 +17,11 @@ from gi.repository import Atspi, GLib  # noqa: E402
 from nullspeech import NullSpeech  # noqa: E402
 
 TIMEOUT = 30.0
+START_TIMEOUT = 120.0
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=TIMEOUT).stdout.strip()
 
 
 def wait_for(predicate, what, timeout=TIMEOUT):
@@ -79,10 +84,20 @@ class Session:
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                            LC_ALL="C.UTF-8")
         self.app_process = self.start([program], env=environment)
-        self.app = wait_for(self._find_app, "the program on the accessibility bus")
-        self.window = wait_for(lambda: find(self.app, role=Atspi.Role.FRAME), "the window")
-        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "Cylinder-to-Barrel", "windowfocus",
-                        "--sync"], check=True, timeout=TIMEOUT, stdout=subprocess.DEVNULL)
+        # A build with sanitizers on a busy machine starts slowly: starting is given longer.
+        self.app = wait_for(self._find_app, "the program on the accessibility bus", START_TIMEOUT)
+        self.window = wait_for(lambda: find(self.app, role=Atspi.Role.FRAME), "the window", START_TIMEOUT)
+        wait_for(self._window_has_focus, "the window on screen with the keyboard focus", START_TIMEOUT)
+
+    @staticmethod
+    def _window_has_focus():
+        """Asked again until it holds, the bus served meanwhile: the window may show late, and
+        the window manager may still move the focus as it maps the window."""
+        found = xdotool("search", "--onlyvisible", "--name", "Cylinder-to-Barrel").split()
+        if not found:
+            return False
+        xdotool("windowfocus", found[0])
+        return xdotool("getwindowfocus") == found[0]
 
     def _start_display(self):
         """A private X server on the first free display, answering before anything else starts.
