@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 // Fails under CI, where the environment must be complete; skips elsewhere.
 #define REQUIRE_TOOLS(...)                                                                                             \
@@ -47,10 +48,15 @@ public:
     }
     ~ProgramProcess()
     {
-        const auto end = [](QProcess &running) { running.kill(), running.waitForFinished(); };
-        end(process);
-        for (QProcess &companion : companions)
-            end(companion);
+        process.kill();
+        process.waitForFinished();
+        // With all they started: a session bus and the services it started outlive a killed
+        // dbus-run-session.
+        for (QProcess &companion : companions) {
+            if (companion.processId() > 0)
+                ::kill(-pid_t(companion.processId()), SIGKILL);
+            companion.waitForFinished();
+        }
     }
 
     QString program() const { return programPath; }
@@ -66,8 +72,19 @@ public:
     {
         QProcess &other = companions.emplace_front();
         other.setProcessEnvironment(environment);
+        other.setChildProcessModifier([] { ::setsid(); }); // a process group of its own
         other.startCommand(command);
         return other;
+    }
+    // A session bus of the test's own, for what runs beside the program and for the program:
+    // without one, the program would start one for its display, which outlives the test.
+    bool startSessionBus()
+    {
+        QProcess &bus = startBeside(QStringLiteral("dbus-daemon --session --nofork --print-address"));
+        if (!bus.waitForReadyRead(10000))
+            return false;
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromLatin1(bus.readLine().trimmed()));
+        return true;
     }
     // What a short tool such as xprop printed in the program's environment; empty when it failed.
     QByteArray run(const QString &command, int timeout = 10000) const

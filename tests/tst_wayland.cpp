@@ -91,6 +91,8 @@ struct Session {
         if (!server.waitForReadyRead(30000))
             return false;
         program.environment.insert(QStringLiteral("DISPLAY"), ':' + QString::fromLatin1(server.readLine().trimmed()));
+        if (!program.startSessionBus())
+            return false;
         QFile config(program.folder.filePath(QStringLiteral("weston.ini")));
         if (!config.open(QIODevice::WriteOnly) || config.write("[shell]\npanel-position=none\n") <= 0)
             return false;
@@ -149,7 +151,7 @@ constexpr QPoint kHelpMenu(125, 22 + 11);
 
 void WaylandTest::declaresAFixedSizeFrameIncludedAndNeverMaximizes()
 {
-    REQUIRE_TOOLS("Xvfb", "weston", "xdotool");
+    REQUIRE_TOOLS("Xvfb", "weston", "xdotool", "dbus-daemon");
     Session session;
     QVERIFY(session.start());
     RequestLog &log = *session.log;
@@ -189,7 +191,7 @@ void WaylandTest::declaresAFixedSizeFrameIncludedAndNeverMaximizes()
 
 void WaylandTest::closesFromItsTitleBarAndSavesItsSettings()
 {
-    REQUIRE_TOOLS("Xvfb", "weston", "xdotool");
+    REQUIRE_TOOLS("Xvfb", "weston", "xdotool", "dbus-daemon");
     Session session;
     QVERIFY(session.start());
     session.click(kCloseButton);
