@@ -50,8 +50,7 @@ public:
     {
         process.kill();
         process.waitForFinished();
-        // With all they started: a session bus and the services it started outlive a killed
-        // dbus-run-session.
+        // With all they started: the services a session bus started, for one, outlive a killed bus.
         for (QProcess &companion : companions) {
             if (companion.processId() > 0)
                 ::kill(-pid_t(companion.processId()), SIGKILL);
