@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/form1.h"
-#include "app/runtimefolder.h"
-#include "app/systemclose.h"
+#include "desktop/runtimefolder.h"
+#include "desktop/systemclose.h"
+#include "window/form1.h"
 
 #include <QApplication>
 

@@ -3,9 +3,9 @@
 //   bench-form                 start as the program does, report the first frame, close at once
 //   bench-form animate SECONDS CPU time per wall second while "Animate" runs, and cycle lengths
 //   bench-form work COUNT      ComputeRatio and the converter on the real widgets, per second
-#include "app/form1.h"
-#include "app/systemclose.h"
+#include "desktop/systemclose.h"
 #include "probe.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,10 +2,10 @@
 // The reference: the window as it first shows, built from the same design rows by the same
 // factory and laid out the same, with none of the program's logic (no settings, themes,
 // panels, accessibility, frame fitting or handlers).
-#include "app/design.h"
 #include "probe.h"
 #include "widgets/controls.h"
 #include "widgets/twips.h"
+#include "window/design.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Any bytes as the head of settings.ini: never a crash, nothing beyond the read bound is
 // looked at, and start-up always ends in one of its defined states.
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // Helpers for tests that drive the real window.
 #pragma once
 
-#include "app/form1.h"
+#include "window/form1.h"
 
 #include <memory>
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "formtest.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <QCheckBox>
 #include <QFile>

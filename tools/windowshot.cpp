@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Renders the window to a PNG, for the README and for looking at a change:
 //   window-shot OUT.png [compute] [menu item, e.g. sky, how2use] ...
-#include "app/form1.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class QString;
 class QWidget;
 
 // Lets the combo boxes keep their names, the boxes answer every question about their text at
@@ -12,11 +11,3 @@ void installAccessibleInterfaces();
 // Links the headings and units to their fields, names the help texts and panels after their
 // headings and tells assistive technology when a menu item's check mark moves.
 void describeControls(QWidget *form, QWidget *announcer);
-
-// Until the window is active again after the message box about to open over it, assistive
-// technology hears of no change of its activation, and so does not read its title anew.
-void quietActivation(QWidget *window);
-
-// An invisible object whose announcements assistive technology reads out wherever the focus is.
-QWidget *createAnnouncer(QWidget *parent);
-void announce(QWidget *announcer, const QString &text);

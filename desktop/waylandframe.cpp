@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/waylandframe.h"
-
-#include "app/design.h"
-#include "widgets/twips.h"
+#include "desktop/waylandframe.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -11,22 +8,13 @@
 #include <QToolButton>
 #include <QWindow>
 
-namespace {
-constexpr int kTitleBarHeight = 330; // twips: room for a 16-pixel icon and the title at 96 DPI
-
-// Each side border is half of what the wide layout's outer width has over the client area.
-int borderWidth()
-{
-    return Twips::toPixels((Design::kWideOuterWidth - Design::kCreatedClientWidth) / 2);
-}
-} // namespace
-
 bool WaylandFrame::isWanted()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-WaylandFrame::WaylandFrame(QWidget *window) : QWidget(window), m_window(window)
+WaylandFrame::WaylandFrame(QWidget *window, int titleBarHeight, int borderWidth)
+    : QWidget(window), m_window(window), m_titleBarHeight(titleBarHeight), m_borderWidth(borderWidth)
 {
     setObjectName(QStringLiteral("WindowFrame"));
     // No frame of the compositor's or of Qt's: the window's size is then all of it. The hints of
@@ -37,8 +25,7 @@ WaylandFrame::WaylandFrame(QWidget *window) : QWidget(window), m_window(window)
     colourButtons();
     connect(m_minimize, &QToolButton::clicked, window, &QWidget::showMinimized);
     connect(m_close, &QToolButton::clicked, window, &QWidget::close);
-    const int border = borderWidth();
-    window->setContentsMargins(border, titleBarHeight(), border, border);
+    window->setContentsMargins(borderWidth, titleBarHeight, borderWidth, borderWidth);
     window->installEventFilter(this);
     lower(); // under the menu bar and the client area
 }
@@ -72,16 +59,11 @@ void WaylandFrame::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-int WaylandFrame::titleBarHeight() const
-{
-    return Twips::toPixels(kTitleBarHeight);
-}
-
 void WaylandFrame::placeButtons()
 {
-    const int side = titleBarHeight() - borderWidth();
-    const int top = borderWidth() / 2;
-    m_close->setGeometry(width() - borderWidth() - side, top, side, side);
+    const int side = m_titleBarHeight - m_borderWidth;
+    const int top = m_borderWidth / 2;
+    m_close->setGeometry(width() - m_borderWidth - side, top, side, side);
     m_minimize->setGeometry(m_close->x() - side, top, side, side);
 }
 
@@ -110,11 +92,11 @@ void WaylandFrame::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QPalette::ColorGroup group = m_window->isActiveWindow() ? QPalette::Active : QPalette::Inactive;
     painter.fillRect(rect(), palette().color(group, QPalette::Highlight));
-    const int bar = titleBarHeight();
-    const int iconSide = bar - 2 * borderWidth();
-    const QRect icon(borderWidth(), borderWidth(), iconSide, iconSide);
+    const int bar = m_titleBarHeight;
+    const int iconSide = bar - 2 * m_borderWidth;
+    const QRect icon(m_borderWidth, m_borderWidth, iconSide, iconSide);
     m_window->windowIcon().paint(&painter, icon);
-    const QRect title(icon.right() + 1 + borderWidth(), 0, m_minimize->x() - icon.right() - 1 - borderWidth(), bar);
+    const QRect title(icon.right() + 1 + m_borderWidth, 0, m_minimize->x() - icon.right() - 1 - m_borderWidth, bar);
     painter.setPen(palette().color(group, QPalette::HighlightedText));
     painter.drawText(title, Qt::AlignVCenter | Qt::AlignLeft,
                      fontMetrics().elidedText(m_window->windowTitle(), Qt::ElideRight, title.width()));
@@ -123,7 +105,7 @@ void WaylandFrame::paintEvent(QPaintEvent *)
 // The title bar moves the window; its borders do not resize it.
 void WaylandFrame::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && event->position().y() < titleBarHeight() && m_window->windowHandle())
+    if (event->button() == Qt::LeftButton && event->position().y() < m_titleBarHeight && m_window->windowHandle())
         m_window->windowHandle()->startSystemMove();
 }
 

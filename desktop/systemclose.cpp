@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/systemclose.h"
+#include "desktop/systemclose.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/settings.h"
 #include "appearance/animation.h"
 #include "appearance/themes.h"
 #include "calc/module1.h"
+#include "settings/settings.h"
 #include "widgets/colors.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 class AutoLabel;
 class FixedFrame;
@@ -17,7 +16,6 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLineEdit;
-class QShortcut;
 class QTimer;
 
 // The one window: the calculator panel Frame1 with its converter, the four help panels
@@ -36,7 +34,6 @@ protected:
 private:
     void buildMenus();
     void buildCalculator();
-    void buildPanels();
     void connectControls();
 
     void Form_Load();
@@ -48,8 +45,6 @@ private:
                  const QString &failure);
     void showMessage(const QString &text);
 
-    void openPanel(QWidget *panel);
-    void closePanel(QWidget *panel);
     void setLayoutWidths(int outerWidth, int frameWidth);
 
     void applyTheme(Theme theme);
@@ -96,9 +91,6 @@ private:
     QTimer *m_rightStroke = nullptr;
     QList<QWidget *> m_callouts; // the drawing's captions and their lines, hidden while animating
 
-    QList<QFrame *> m_panels;
-    QShortcut *m_escape = nullptr; // closes the open panel
-    QPointer<QWidget> m_focusBeforePanel; // where closing a panel returns the focus
     QList<ThemedColor> m_themed;
     QAction *m_saveOnExit = nullptr;
     QList<std::pair<Theme, QAction *>> m_themeItems; // in the order the file names them

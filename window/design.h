@@ -30,6 +30,8 @@ constexpr int kWideFrameWidth = 7875;
 constexpr int kNarrowFrameWidth = 4905;
 constexpr int kFrameLeft = 60;
 constexpr int kFrameHeight = 6135;
+// The title bar of the frame the window draws itself: room for a 16-pixel icon and the title at 96 DPI.
+constexpr int kTitleBarHeight = 330;
 
 extern const char *const kCaption;
 extern const std::span<const ControlSpec> kPictures;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/runtimefolder.h"
+#include "desktop/runtimefolder.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "app/form1.h"
+#include "window/form1.h"
 
-#include "app/accessibility.h"
-#include "app/design.h"
-#include "app/fixedframe.h"
-#include "app/waylandframe.h"
-#include "panels/panels.h"
+#include "access/activation.h"
+#include "access/announcer.h"
+#include "desktop/fixedframe.h"
+#include "desktop/waylandframe.h"
 #include "widgets/controls.h"
 #include "widgets/twips.h"
+#include "window/accessibility.h"
+#include "window/design.h"
+#include "window/helppanels.h"
 
 #include <cstdio>
 #include <QActionGroup>
@@ -16,17 +18,21 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTimer>
 
 namespace {
 
 constexpr ColorValue kGreen = rgbValue(0, 192, 0);
+
+// The side borders the design implies: what the wide layout's outer width has over the client area.
+int sideBorders()
+{
+    return Twips::toPixels(Design::kWideOuterWidth) - Twips::toPixels(Design::kCreatedClientWidth);
+}
 
 } // namespace
 
@@ -42,7 +48,7 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     setWindowIcon(QIcon(new DrawingIconEngine(QStringLiteral(":/icon.svg"))));
     setFont(designFont(Font::Body));
     if (WaylandFrame::isWanted())
-        new WaylandFrame(this);
+        new WaylandFrame(this, Twips::toPixels(Design::kTitleBarHeight), sideBorders() / 2);
     buildMenus();
 
     auto *client = new QWidget(this);
@@ -58,7 +64,12 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     setColor(m_calculator, ColorProperty::Back, SystemColor::ButtonFace);
     addThemed(m_calculator, ColorProperty::Back, Role::PanelBack);
     buildCalculator();
-    buildPanels();
+    new HelpPanels(m_calculator, this, [this](bool wide) {
+        if (wide)
+            setLayoutWidths(Design::kWideOuterWidth, Design::kWideFrameWidth);
+        else
+            setLayoutWidths(Design::kNarrowOuterWidth, Design::kNarrowFrameWidth);
+    });
     connectControls();
     m_announcer = createAnnouncer(client);
     describeControls(this, m_announcer); // after the menu items' own connections: it tells their outcome
@@ -71,7 +82,7 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     setFixedSize(QSize(Twips::toPixels(Design::kCreatedClientWidth),
                        menuBar()->sizeHint().height() + Twips::toPixels(Design::kClientHeight))
                      .grownBy(contentsMargins())); // a frame of the window's own
-    m_frame = new FixedFrame(this);
+    m_frame = new FixedFrame(this, sideBorders());
     Form_Load();
     m_frame->centreOnScreen();
     m_animateCheck->setFocus();
@@ -183,25 +194,6 @@ void Form1::buildCalculator()
         timer->setInterval(interval);
         timer->setTimerType(Qt::PreciseTimer);
     }
-}
-
-void Form1::buildPanels()
-{
-    for (const PanelSpec &row : Panels::kPanels) {
-        QFrame *panel = Panels::build(row, m_calculator);
-        m_panels.append(panel);
-        connect(action(row.opener), &QAction::triggered, this, [this, panel] { openPanel(panel); });
-        connect(panel->findChild<AutoLabel *>(QLatin1String(row.closer)), &AutoLabel::clicked, this,
-                [this, panel] { closePanel(panel); });
-    }
-    // Escape closes the open panel, whose close label the keyboard cannot reach.
-    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    m_escape->setEnabled(false);
-    connect(m_escape, &QShortcut::activated, this, [this] {
-        for (QFrame *panel : std::as_const(m_panels))
-            if (!panel->isHidden())
-                closePanel(panel);
-    });
 }
 
 void Form1::connectControls()
@@ -334,18 +326,6 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp)
         refreshColors(this);
-    // Tab from a help text goes on to the panel's next text, and from its last to its close label.
-    if (auto *text = qobject_cast<QPlainTextEdit *>(watched); text && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::Key_Tab)) {
-        for (const PanelSpec &row : Panels::kPanels) {
-            if (!control(row.frame)->isAncestorOf(text))
-                continue;
-            const QList<QPlainTextEdit *> texts = control(row.frame)->findChildren<QPlainTextEdit *>();
-            const qsizetype next = texts.indexOf(text) + 1;
-            (next < texts.size() ? texts[next] : control(row.closer))->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-    }
     if (event->type() == QEvent::FocusIn) {
         // Entering one converter box empties the other.
         if (watched == m_inchesBox)
@@ -366,40 +346,9 @@ void Form1::convert(QLineEdit *from, QLineEdit *to,
         showMessage(failure);
 }
 
-// ---- The help panels ----
-
-void Form1::openPanel(QWidget *panel)
-{
-    // Closing goes back to where the user was before the first panel opened.
-    QWidget *focus = QApplication::focusWidget();
-    if (focus
-        && !std::any_of(m_panels.cbegin(), m_panels.cend(), [focus](QWidget *p) { return p->isAncestorOf(focus); }))
-        m_focusBeforePanel = focus;
-    for (QWidget *other : std::as_const(m_panels))
-        if (other != panel)
-            other->hide();
-    setLayoutWidths(Design::kWideOuterWidth, Design::kWideFrameWidth);
-    panel->show();
-    m_escape->setEnabled(true);
-    // Its help text takes the focus, so that a screen reader reads it from its heading on.
-    panel->findChild<QPlainTextEdit *>()->setFocus(Qt::OtherFocusReason);
-}
-
-void Form1::closePanel(QWidget *panel)
-{
-    if (m_focusBeforePanel)
-        m_focusBeforePanel->setFocus(Qt::OtherFocusReason);
-    panel->hide();
-    // Opened again, it reads from the start; the caret moves while no one watches.
-    for (auto *text : panel->findChildren<QPlainTextEdit *>())
-        text->moveCursor(QTextCursor::Start);
-    setLayoutWidths(Design::kNarrowOuterWidth, Design::kNarrowFrameWidth);
-    m_escape->setEnabled(false);
-}
-
 void Form1::setLayoutWidths(int outerWidth, int frameWidth)
 {
-    m_frame->setOuterWidth(outerWidth);
+    m_frame->setOuterWidth(Twips::toPixels(outerWidth));
     m_calculator->resize(Twips::toPixels(frameWidth), m_calculator->height());
 }
 

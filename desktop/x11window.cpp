@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/x11window.h"
+#include "desktop/x11window.h"
 
 #include <QGuiApplication>
 #include <QWindow>

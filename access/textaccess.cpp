@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/textaccess.h"
+#include "access/textaccess.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>

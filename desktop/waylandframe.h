@@ -14,8 +14,9 @@ class WaylandFrame : public QWidget
 public:
     // Whether the window draws its own frame on this platform.
     static bool isWanted();
-    // Makes the window frameless and frames it; call before the window is first shown.
-    explicit WaylandFrame(QWidget *window);
+    // Makes the window frameless and frames it with a title bar and borders of these sizes, in
+    // pixels; call before the window is first shown.
+    WaylandFrame(QWidget *window, int titleBarHeight, int borderWidth);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -27,10 +28,11 @@ protected:
 private:
     QToolButton *addButton(const char *name, const QString &accessibleName, QChar glyph);
     void colourButtons();
-    int titleBarHeight() const;
     void placeButtons();
 
     QWidget *m_window;
     QToolButton *m_minimize;
     QToolButton *m_close;
+    int m_titleBarHeight;
+    int m_borderWidth;
 };

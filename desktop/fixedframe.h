@@ -16,9 +16,11 @@ class QWidget;
 class FixedFrame : public QObject
 {
 public:
-    explicit FixedFrame(QWidget *window);
+    // assumedSideBorders: the width of the left and right borders together, in pixels, until
+    // the window system reports the frame.
+    FixedFrame(QWidget *window, int assumedSideBorders);
 
-    void setOuterWidth(int twips);
+    void setOuterWidth(int pixels);
     // The whole frame, title bar included, in the middle of the screen's available area.
     void centreOnScreen();
 
@@ -36,7 +38,8 @@ private:
     void takeBack();
 
     QWidget *m_window;
-    int m_outerWidth = 0; // twips
+    int m_assumedSideBorders;
+    int m_outerWidth = 0; // pixels
     bool m_frameKnown = false; // the window manager has framed the window, with a frame of zero width maybe
     mutable std::optional<int> m_sideBorders; // as last read plausibly
     QPoint m_place; // where the frame's top-left corner belongs

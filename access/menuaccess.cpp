@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/menuaccess.h"
+#include "access/menuaccess.h"
 
 #include <QAccessibleWidget>
 #include <QAction>

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/fixedframe.h"
+#include "desktop/fixedframe.h"
 
-#include "app/design.h"
-#include "app/x11window.h"
-#include "widgets/twips.h"
+#include "desktop/x11window.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -24,7 +22,8 @@ bool placesItself()
 }
 } // namespace
 
-FixedFrame::FixedFrame(QWidget *window) : QObject(window), m_window(window)
+FixedFrame::FixedFrame(QWidget *window, int assumedSideBorders)
+    : QObject(window), m_window(window), m_assumedSideBorders(assumedSideBorders)
 {
     window->installEventFilter(this);
     m_settling.setSingleShot(true);
@@ -56,11 +55,11 @@ FixedFrame::FixedFrame(QWidget *window) : QObject(window), m_window(window)
     });
 }
 
-void FixedFrame::setOuterWidth(int twips)
+void FixedFrame::setOuterWidth(int pixels)
 {
     if (m_frameKnown)
         m_centred = false; // a panel widens the window to the right of where it is
-    m_outerWidth = twips;
+    m_outerWidth = pixels;
     fit();
 }
 
@@ -70,8 +69,8 @@ QMargins FixedFrame::margins() const
 }
 
 // The window system reports the frame only once the window is shown. Until then, the side
-// borders are the ones the design implies: its wide outer width less its client width. A
-// frameless window has none from the start: a frame it draws itself is part of its size.
+// borders are the ones assumed. A frameless window has none from the start: a frame it draws
+// itself is part of its size.
 int FixedFrame::sideBorders() const
 {
     if (m_frameKnown || m_window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
@@ -79,16 +78,15 @@ int FixedFrame::sideBorders() const
         // client in, which for a moment can be far wider than any frame: such a reading is not kept.
         const QMargins frame = margins();
         const int border = frame.left() + frame.right();
-        if (border >= 0 && border < Twips::toPixels(m_outerWidth) / 2)
+        if (border >= 0 && border < m_outerWidth / 2)
             m_sideBorders = border;
     }
-    return m_sideBorders.value_or(Twips::toPixels(Design::kWideOuterWidth)
-                                  - Twips::toPixels(Design::kCreatedClientWidth));
+    return m_sideBorders.value_or(m_assumedSideBorders);
 }
 
 QSize FixedFrame::clientSize() const
 {
-    return {Twips::toPixels(m_outerWidth) - sideBorders(), m_window->minimumHeight()};
+    return {m_outerWidth - sideBorders(), m_window->minimumHeight()};
 }
 
 bool FixedFrame::inShape() const

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+#include "access/comboaccess.h"
+
+#include "access/textaccess.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+class ComboAccessible : public QAccessibleWidget, public PlainTextBoundaries
+{
+public:
+    explicit ComboAccessible(QComboBox *combo) : QAccessibleWidget(combo, QAccessible::ComboBox) { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text type) const override
+    {
+        return type == QAccessible::Value ? combo()->currentText() : QAccessibleWidget::text(type);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = true;
+        state.expandable = true;
+        state.expanded = combo()->view()->isVisible();
+        return state;
+    }
+    int childCount() const override { return 2; }
+    QAccessibleInterface *child(int index) const override
+    {
+        QWidget *children[] = {combo()->view(), combo()->lineEdit()};
+        return index == 0 || index == 1 ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child->object() == combo()->view())
+            return 0;
+        return child->object() == combo()->lineEdit() ? 1 : -1;
+    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
+    void doAction(const QString &action) override
+    {
+        if (action == showMenuAction())
+            combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+    // The text is the edit field's.
+    void selection(int index, int *start, int *end) const override { edit()->selection(index, start, end); }
+    int selectionCount() const override { return edit()->selectionCount(); }
+    void addSelection(int start, int end) override { edit()->addSelection(start, end); }
+    void removeSelection(int index) override { edit()->removeSelection(index); }
+    void setSelection(int index, int start, int end) override { edit()->setSelection(index, start, end); }
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    QString text(int start, int end) const override { return edit()->text(start, end); }
+    int characterCount() const override { return edit()->characterCount(); }
+    QRect characterRect(int offset) const override { return edit()->characterRect(offset); }
+    int offsetAtPoint(const QPoint &point) const override { return edit()->offsetAtPoint(point); }
+    void scrollToSubstring(int start, int end) override { edit()->scrollToSubstring(start, end); }
+
+private:
+    QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
+    QAccessibleTextInterface *edit() const
+    {
+        return QAccessible::queryAccessibleInterface(combo()->lineEdit())->textInterface();
+    }
+};
+
+} // namespace
+
+QAccessibleInterface *createComboAccessible(QObject *object)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(object); combo && combo->isEditable())
+        return new ComboAccessible(combo);
+    return nullptr;
+}

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#include "window/helppanels.h"
+
+#include "panels/panels.h"
+#include "widgets/controls.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QShortcut>
+
+HelpPanels::HelpPanels(QFrame *calculator, QWidget *window, std::function<void(bool wide)> setWide)
+    : QObject(window), m_window(window), m_setWide(std::move(setWide))
+{
+    for (const PanelSpec &row : Panels::kPanels) {
+        QFrame *panel = Panels::build(row, calculator);
+        m_panels.append(panel);
+        connect(window->findChild<QAction *>(QLatin1String(row.opener)), &QAction::triggered, this,
+                [this, panel] { open(panel); });
+        connect(panel->findChild<AutoLabel *>(QLatin1String(row.closer)), &AutoLabel::clicked, this,
+                [this, panel] { close(panel); });
+        for (QPlainTextEdit *text : panel->findChildren<QPlainTextEdit *>())
+            text->installEventFilter(this);
+    }
+    // Escape closes the open panel, whose close label the keyboard cannot reach.
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    m_escape->setEnabled(false);
+    connect(m_escape, &QShortcut::activated, this, [this] {
+        for (QFrame *panel : std::as_const(m_panels))
+            if (!panel->isHidden())
+                close(panel);
+    });
+}
+
+// Tab from a help text goes on to the panel's next text, and from its last to its close label.
+bool HelpPanels::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress
+        || static_cast<QKeyEvent *>(event)->keyCombination() != QKeyCombination(Qt::Key_Tab))
+        return false;
+    auto *text = static_cast<QPlainTextEdit *>(watched);
+    for (const PanelSpec &row : Panels::kPanels) {
+        auto *panel = m_window->findChild<QWidget *>(QLatin1String(row.frame));
+        if (!panel->isAncestorOf(text))
+            continue;
+        const QList<QPlainTextEdit *> texts = panel->findChildren<QPlainTextEdit *>();
+        const qsizetype next = texts.indexOf(text) + 1;
+        QWidget *closer = panel->findChild<QWidget *>(QLatin1String(row.closer));
+        (next < texts.size() ? texts[next] : closer)->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return false;
+}
+
+void HelpPanels::open(QWidget *panel)
+{
+    // Closing goes back to where the user was before the first panel opened.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus
+        && !std::any_of(m_panels.cbegin(), m_panels.cend(), [focus](QWidget *p) { return p->isAncestorOf(focus); }))
+        m_focusBeforePanel = focus;
+    for (QWidget *other : std::as_const(m_panels))
+        if (other != panel)
+            other->hide();
+    m_setWide(true);
+    panel->show();
+    m_escape->setEnabled(true);
+    // Its help text takes the focus, so that a screen reader reads it from its heading on.
+    panel->findChild<QPlainTextEdit *>()->setFocus(Qt::OtherFocusReason);
+}
+
+void HelpPanels::close(QWidget *panel)
+{
+    if (m_focusBeforePanel)
+        m_focusBeforePanel->setFocus(Qt::OtherFocusReason);
+    panel->hide();
+    // Opened again, it reads from the start; the caret moves while no one watches.
+    for (auto *text : panel->findChildren<QPlainTextEdit *>())
+        text->moveCursor(QTextCursor::Start);
+    m_setWide(false);
+    m_escape->setEnabled(false);
+}
