@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "desktop/fixedframe.h"
 
+#include "desktop/windowsframe.h"
 #include "desktop/x11window.h"
 
 #include <QEvent>
@@ -25,6 +26,7 @@ bool placesItself()
 FixedFrame::FixedFrame(QWidget *window, int assumedSideBorders)
     : QObject(window), m_window(window), m_assumedSideBorders(assumedSideBorders)
 {
+    WindowsFrame::useFixedSizeFrame(window);
     window->installEventFilter(this);
     m_settling.setSingleShot(true);
     m_settling.setInterval(kSettlingMs);
