@@ -159,8 +159,10 @@ void SettingsTest::aCopyFindsOutByWritingWhereItMayKeepItsSettings()
 #else
     const bool mayWriteAnyway = ::geteuid() == 0; // root may write there all the same
 #endif
-    QCOMPARE(Settings::portableCopyIn(locked.path()), mayWriteAnyway ? Settings::Copy::Portable : Settings::Copy::ReadOnly);
-    QVERIFY(QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QCOMPARE(Settings::portableCopyIn(locked.path()),
+             mayWriteAnyway ? Settings::Copy::Portable : Settings::Copy::ReadOnly);
+    QVERIFY(
+        QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     // A read-only file system, on which nobody may create a file, root included: the copy
     // keeps its theme in the user's folder.
     const QString readOnly = QStringLiteral("/proc");

@@ -112,9 +112,9 @@ QByteArray png(const QImage &image)
 
 QByteArray icoFile(QSvgRenderer &drawing)
 {
-    const std::pair<int, int> images[] = {{48, 4},   {32, 4},   {24, 4},  {16, 4},  {48, 8},  {32, 8},
-                                          {24, 8},   {16, 8},   {256, 32}, {128, 32}, {64, 32}, {48, 32},
-                                          {40, 32},  {32, 32},  {24, 32}, {20, 32}, {16, 32}};
+    const std::pair<int, int> images[] = {{48, 4},  {32, 4},  {24, 4},   {16, 4},   {48, 8},  {32, 8},
+                                          {24, 8},  {16, 8},  {256, 32}, {128, 32}, {64, 32}, {48, 32},
+                                          {40, 32}, {32, 32}, {24, 32},  {20, 32},  {16, 32}};
     QByteArray directory, data;
     put<quint16>(directory, 0);
     put<quint16>(directory, 1);
