@@ -8,18 +8,10 @@
 #include <QToolButton>
 #include <QWindow>
 
-bool WaylandFrame::isWanted()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 WaylandFrame::WaylandFrame(QWidget *window, int titleBarHeight, int borderWidth)
     : QWidget(window), m_window(window), m_titleBarHeight(titleBarHeight), m_borderWidth(borderWidth)
 {
     setObjectName(QStringLiteral("WindowFrame"));
-    // No frame of the compositor's or of Qt's: the window's size is then all of it. The hints of
-    // title bar buttons go too, as they would bring Qt's frame back.
-    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     m_minimize = addButton("MinimizeButton", QStringLiteral("Minimize"), QChar(0x2013));
     m_close = addButton("CloseButton", QStringLiteral("Close"), QChar(0x00D7));
     colourButtons();

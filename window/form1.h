@@ -11,6 +11,7 @@
 
 class AutoLabel;
 class FixedFrame;
+class WaylandFraming;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -31,6 +32,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
+public:
+    void setVisible(bool visible) override;
+
 private:
     void buildMenus();
     void buildCalculator();
@@ -46,6 +50,7 @@ private:
     void showMessage(const QString &text);
 
     void setLayoutWidths(int outerWidth, int frameWidth);
+    void fitToFrame();
 
     void applyTheme(Theme theme);
     void Check1_Click();
@@ -67,6 +72,7 @@ private:
     Settings::Location m_settings;
     PistonStroke m_stroke;
     FixedFrame *m_frame = nullptr;
+    WaylandFraming *m_waylandFraming = nullptr;
 
     QFrame *m_calculator = nullptr;
     QComboBox *m_barrelBore = nullptr;
