@@ -40,7 +40,11 @@ bool MenuStepping::eventFilter(QObject *watched, QEvent *event)
     const bool forward = right != (m_bar->layoutDirection() == Qt::RightToLeft);
     QMenu *next = menus.at((at + (forward ? 1 : menus.size() - 1)) % menus.size());
     menu->hide();
-    WaylandConnection::afterTheCompositorCaughtUp(next, [this, next] { open(next); });
+    // The compositor answers the closing by moving the keyboard, and Qt applies such a move only
+    // once the compositor has answered a request of its own, made as the move came in.
+    WaylandConnection::afterTheCompositorCaughtUp(next, [this, next] {
+        WaylandConnection::afterTheCompositorCaughtUp(next, [this, next] { open(next); });
+    });
     return true;
 }
 

@@ -23,7 +23,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    QToolButton *addButton(const char *name, const QString &accessibleName, QChar glyph);
+    QToolButton *addButton(const char *name, const QString &accessibleName);
     void colourButtons();
     void placeButtons();
 

@@ -83,7 +83,8 @@ constexpr QPoint kMinimizeButton(342 - 4 - 18 - 9, 11);
 class Compositor
 {
 public:
-    enum class Kind { Weston, Mutter, KWin, Sway };
+    // KWin without a decoration plugin answers a request for its frame with a refusal.
+    enum class Kind { Weston, Mutter, KWin, KWinWithoutDecorations, Sway };
     explicit Compositor(Kind kind) : m_kind(kind) { }
 
     bool start()
@@ -101,16 +102,17 @@ public:
             return false;
         const QString size = QStringLiteral("--width=%1 --height=%2").arg(kOutput.width()).arg(kOutput.height());
         if (m_kind == Kind::Weston) {
-            QFile config(program.folder.filePath(QStringLiteral("weston.ini")));
-            if (!config.open(QIODevice::WriteOnly) || config.write("[shell]\npanel-position=none\nanimation=none\nstartup-animation=none\n") <= 0)
+            if (!writeFile(QStringLiteral("weston.ini"), "[shell]\npanel-position=none\nanimation=none\nstartup-animation=none\n"))
                 return false;
-            config.close();
             program.startBeside(QStringLiteral("weston --backend=x11-backend.so --use-pixman %1 --socket=test "
                                                "--idle-time=0 --config=%2")
-                                    .arg(size, config.fileName()));
+                                    .arg(size, program.folder.filePath(QStringLiteral("weston.ini"))));
         } else if (m_kind == Kind::Mutter) {
             program.startBeside(QStringLiteral("mutter --nested --wayland --no-x11 --wayland-display=test"));
         } else {
+            if (m_kind == Kind::KWinWithoutDecorations && !writeFile(QStringLiteral("config/kwinrc"),
+                                                                     "[org.kde.kdecoration2]\nNoPlugin=true\n"))
+                return false;
             // A copy without the file capability of the installed one, which some containers refuse to run.
             const QString kwin = program.folder.filePath(QStringLiteral("kwin_wayland"));
             if (!QFile::copy(QStandardPaths::findExecutable(QStringLiteral("kwin_wayland")), kwin))
@@ -161,7 +163,7 @@ public:
     {
         if (m_kind == Kind::Sway) {
             sway(QStringLiteral("[pid=%1] kill").arg(program.process.processId()));
-        } else if (m_kind == Kind::KWin) {
+        } else if (m_kind == Kind::KWin || m_kind == Kind::KWinWithoutDecorations) {
             QFile script(program.folder.filePath(QStringLiteral("close.js")));
             if (script.open(QIODevice::WriteOnly))
                 script.write("workspace.clientList().forEach(function (w) { if (w.pid == "
@@ -230,6 +232,12 @@ private:
     // The compositor's output, 640 x 480, in the top-left corner of the X screen: no panel, so
     // that the window lies wholly inside it, wherever the compositor puts it.
     static constexpr QSize kOutput{640, 480};
+
+    bool writeFile(const QString &name, const QByteArray &text)
+    {
+        QFile file(program.folder.filePath(name));
+        return QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    }
 
     void pointAt(QPoint onScreen)
     {

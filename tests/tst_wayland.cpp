@@ -32,13 +32,23 @@ void addCompositors()
     QTest::newRow("weston") << Compositor::Kind::Weston;
     QTest::newRow("mutter") << Compositor::Kind::Mutter;
     QTest::newRow("kwin") << Compositor::Kind::KWin;
+    QTest::newRow("kwin refusing to frame") << Compositor::Kind::KWinWithoutDecorations;
     QTest::newRow("sway") << Compositor::Kind::Sway;
 }
 
-// The compositors that offer to frame windows themselves.
-bool framesWindows(Compositor::Kind kind)
+// What the compositor decides when asked to frame the window: 2 to frame it, 1 to leave it to
+// the program; 0 where it offers no frames, and is never asked.
+int decorationMode(Compositor::Kind kind)
 {
-    return kind == Compositor::Kind::KWin || kind == Compositor::Kind::Sway;
+    switch (kind) {
+    case Compositor::Kind::KWin:
+    case Compositor::Kind::Sway:
+        return 2;
+    case Compositor::Kind::KWinWithoutDecorations:
+        return 1;
+    default:
+        return 0;
+    }
 }
 } // namespace
 
@@ -55,10 +65,13 @@ void WaylandTest::framesAFixedSizeWindowAndOpensHelpByKeyboard()
     QVERIFY(compositor.startProgram(true));
     RequestLog &log = *compositor.log;
 
-    // The compositor's frame where it offers one, else the program's own, whose size is all of
-    // the window's; equal least and greatest sizes, those of the geometry, from the first commit.
-    const bool byCompositor = framesWindows(kind);
-    QVERIFY(within(5000, [&] { return log.decorationMode() == (byCompositor ? 2 : 0); }));
+    // The compositor's frame where it offers one, else (and where it refuses) the program's own,
+    // whose size is all of the window's; equal least and greatest sizes, those of the geometry,
+    // from the first commit.
+    const int mode = decorationMode(kind);
+    const bool byCompositor = mode == 2;
+    QVERIFY(within(5000, [&] { return log.decorationMode() == mode; }));
+    QVERIFY(within(5000, [&] { return log.lastGeometry() == (byCompositor ? kClientNarrow : kOwnNarrow); }));
     QCOMPARE(log.lastGeometry(), byCompositor ? kClientNarrow : kOwnNarrow);
     QCOMPARE(log.sizeMismatch(), QByteArray());
     if (kind == Compositor::Kind::Weston) {
@@ -79,7 +92,7 @@ void WaylandTest::framesAFixedSizeWindowAndOpensHelpByKeyboard()
     QCOMPARE(log.sizeMismatch(), QByteArray());
     QVERIFY(!log.asked("set_maximized"));
     QVERIFY(!log.asked("set_fullscreen"));
-    QCOMPARE(log.decorationMode(), byCompositor ? 2 : 0); // never refused meanwhile
+    QCOMPARE(log.decorationMode(), mode); // never changed meanwhile
 
     if (kind == Compositor::Kind::Weston) {
         compositor.click(kMinimizeButton);
