@@ -42,9 +42,8 @@ bool MenuStepping::eventFilter(QObject *watched, QEvent *event)
     menu->hide();
     // The compositor answers the closing by moving the keyboard, and Qt applies such a move only
     // once the compositor has answered a request of its own, made as the move came in.
-    WaylandConnection::afterTheCompositorCaughtUp(next, [this, next] {
-        WaylandConnection::afterTheCompositorCaughtUp(next, [this, next] { open(next); });
-    });
+    WaylandConnection::afterTheCompositorCaughtUp(
+        next, [this, next] { WaylandConnection::afterTheCompositorCaughtUp(next, [this, next] { open(next); }); });
     return true;
 }
 

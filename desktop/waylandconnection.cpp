@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "desktop/waylandconnection.h"
 
+#include <memory>
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <QPointer>
-#include <memory>
 
 #ifdef HAVE_WAYLAND
 #include <qpa/qplatformnativeinterface.h>

@@ -13,10 +13,7 @@ bool WaylandFraming::isWanted()
 }
 
 WaylandFraming::WaylandFraming(QWidget *window, int titleBarHeight, int borderWidth, std::function<void()> changed)
-    : QObject(window),
-      m_window(window),
-      m_titleBarHeight(titleBarHeight),
-      m_borderWidth(borderWidth),
+    : QObject(window), m_window(window), m_titleBarHeight(titleBarHeight), m_borderWidth(borderWidth),
       m_changed(std::move(changed))
 {
     // The hints of title bar buttons go too, as they would bring Qt's frame back.
@@ -30,8 +27,8 @@ WaylandFraming::~WaylandFraming() = default;
 void WaylandFraming::windowShown()
 {
     if (!m_compositorFrame && CompositorFrame::isOffered())
-        m_compositorFrame = std::make_unique<CompositorFrame>(m_window->windowHandle(),
-                                                              [this](bool drawn) { frame(drawn); });
+        m_compositorFrame =
+            std::make_unique<CompositorFrame>(m_window->windowHandle(), [this](bool drawn) { frame(drawn); });
 }
 
 void WaylandFraming::windowClosing()

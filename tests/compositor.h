@@ -102,7 +102,8 @@ public:
             return false;
         const QString size = QStringLiteral("--width=%1 --height=%2").arg(kOutput.width()).arg(kOutput.height());
         if (m_kind == Kind::Weston) {
-            if (!writeFile(QStringLiteral("weston.ini"), "[shell]\npanel-position=none\nanimation=none\nstartup-animation=none\n"))
+            if (!writeFile(QStringLiteral("weston.ini"),
+                           "[shell]\npanel-position=none\nanimation=none\nstartup-animation=none\n"))
                 return false;
             program.startBeside(QStringLiteral("weston --backend=x11-backend.so --use-pixman %1 --socket=test "
                                                "--idle-time=0 --config=%2")
@@ -110,15 +111,15 @@ public:
         } else if (m_kind == Kind::Mutter) {
             program.startBeside(QStringLiteral("mutter --nested --wayland --no-x11 --wayland-display=test"));
         } else {
-            if (m_kind == Kind::KWinWithoutDecorations && !writeFile(QStringLiteral("config/kwinrc"),
-                                                                     "[org.kde.kdecoration2]\nNoPlugin=true\n"))
+            if (m_kind == Kind::KWinWithoutDecorations
+                && !writeFile(QStringLiteral("config/kwinrc"), "[org.kde.kdecoration2]\nNoPlugin=true\n"))
                 return false;
             // A copy without the file capability of the installed one, which some containers refuse to run.
             const QString kwin = program.folder.filePath(QStringLiteral("kwin_wayland"));
             if (!QFile::copy(QStandardPaths::findExecutable(QStringLiteral("kwin_wayland")), kwin))
                 return false;
-            program.startBeside(QStringLiteral("%1 --x11-display %2 --socket test --no-lockscreen %3")
-                                    .arg(kwin, m_xDisplay, size));
+            program.startBeside(
+                QStringLiteral("%1 --x11-display %2 --socket test --no-lockscreen %3").arg(kwin, m_xDisplay, size));
         }
         if (!within(30000, [&] { return QFile::exists(program.folder.filePath(QStringLiteral("test"))); }))
             return false;
@@ -169,14 +170,16 @@ public:
                 script.write("workspace.clientList().forEach(function (w) { if (w.pid == "
                              + QByteArray::number(program.process.processId()) + ") w.closeWindow(); });\n");
             script.close();
-            const QByteArray loaded = program.run(QStringLiteral("dbus-send --session --print-reply --dest=org.kde.KWin "
-                                                                 "/Scripting org.kde.kwin.Scripting.loadScript string:%1 "
-                                                                 "string:close%2")
-                                                      .arg(script.fileName())
-                                                      .arg(++m_scripts));
+            const QByteArray loaded =
+                program.run(QStringLiteral("dbus-send --session --print-reply --dest=org.kde.KWin "
+                                           "/Scripting org.kde.kwin.Scripting.loadScript string:%1 "
+                                           "string:close%2")
+                                .arg(script.fileName())
+                                .arg(++m_scripts));
             const QByteArray id = loaded.mid(loaded.indexOf("int32 ") + 6).trimmed();
-            program.run(QStringLiteral("dbus-send --session --print-reply --dest=org.kde.KWin /%1 org.kde.kwin.Script.run")
-                            .arg(QString::fromLatin1(id)));
+            program.run(
+                QStringLiteral("dbus-send --session --print-reply --dest=org.kde.KWin /%1 org.kde.kwin.Script.run")
+                    .arg(QString::fromLatin1(id)));
         } else if (m_kind == Kind::Mutter) {
             keys({QStringLiteral("alt+F4")});
         } else {
@@ -197,7 +200,8 @@ public:
         static const QRegularExpression crossing(QStringLiteral("wl_pointer@\\d+\\.(enter|leave)\\("));
         within(1000, [&] {
             QString last;
-            for (const QRegularExpressionMatch &match : crossing.globalMatch(QString::fromLatin1(log->lines().join('\n'))))
+            for (const QRegularExpressionMatch &match :
+                 crossing.globalMatch(QString::fromLatin1(log->lines().join('\n'))))
                 last = match.captured(1);
             return last != QLatin1String("enter");
         });
@@ -236,7 +240,8 @@ private:
     bool writeFile(const QString &name, const QByteArray &text)
     {
         QFile file(program.folder.filePath(name));
-        return QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+        return QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly)
+            && file.write(text) == text.size();
     }
 
     void pointAt(QPoint onScreen)
@@ -273,7 +278,8 @@ private:
                     && !folder.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System).isEmpty();
             }))
             return false;
-        m_swaySocket = folder.filePath(folder.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System).constFirst());
+        m_swaySocket =
+            folder.filePath(folder.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System).constFirst());
         environment.insert(QStringLiteral("WAYLAND_DISPLAY"), folder.filePath(QStringLiteral("wayland-1")));
         return true;
     }

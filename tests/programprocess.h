@@ -148,7 +148,8 @@ private:
         const auto print = [](const QString &what, const QByteArray &output) {
             const QList<QByteArray> lines = output.split('\n');
             qInfo().noquote() << "----" << what << "(its last lines):\n"
-                              << QString::fromLocal8Bit(lines.mid(std::max<qsizetype>(0, lines.size() - 150)).join('\n'));
+                              << QString::fromLocal8Bit(
+                                     lines.mid(std::max<qsizetype>(0, lines.size() - 150)).join('\n'));
         };
         print(QStringLiteral("the program's stderr"), standardError() + process.readAllStandardOutput());
         for (QProcess &companion : companions)
