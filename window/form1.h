@@ -27,13 +27,11 @@ class Form1 : public QMainWindow
     Q_OBJECT
 public:
     explicit Form1(const Settings::Location &settings = Settings::defaultLocation(), QWidget *parent = nullptr);
+    void setVisible(bool visible) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-
-public:
-    void setVisible(bool visible) override;
 
 private:
     void buildMenus();
