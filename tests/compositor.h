@@ -140,7 +140,10 @@ public:
         const bool started = program.start();
         program.environment = shared;
         log.emplace(program);
-        return started && within(15000, [&] { return !log->lastGeometry().isEmpty(); });
+        // Shown once the compositor has put the window on its output, not merely been told of it.
+        return started && within(15000, [&] {
+                   return !log->lastGeometry().isEmpty() && log->lines().join('\n').contains(".enter(wl_output@");
+               });
     }
 
     // Presses the keys one after the other, as xdotool or wtype name them.
