@@ -65,6 +65,13 @@ void FixedFrame::setOuterWidth(int pixels)
     fit();
 }
 
+void FixedFrame::setFrameUnmeasured(bool unmeasured)
+{
+    m_frameUnmeasured = unmeasured;
+    if (m_outerWidth > 0)
+        fit();
+}
+
 QMargins FixedFrame::margins() const
 {
     return m_window->windowHandle() ? m_window->windowHandle()->frameMargins() : QMargins();
@@ -75,6 +82,8 @@ QMargins FixedFrame::margins() const
 // itself is part of its size.
 int FixedFrame::sideBorders() const
 {
+    if (m_frameUnmeasured)
+        return m_assumedSideBorders;
     if (m_frameKnown || m_window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
         // Without frame extents (i3) the frame is read from the window the manager holds the
         // client in, which for a moment can be far wider than any frame: such a reading is not kept.
