@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "access/activation.h"
 
+#include "access/helptextaccess.h"
+#include "access/statechange.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QTimer>
@@ -10,6 +13,13 @@
 #include <utility>
 
 namespace {
+
+// Whether the widget or one it belongs to, such as a drop-down list owning its edit field, has the focus.
+bool hasFocusWithin(const QWidget *widget)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == widget || focus->isAncestorOf(widget));
+}
 
 // Qt reports its window active anew when a drop-down list or menu opens over it and again when
 // that closes, and when a message box opens, though the window never stopped being active; a
@@ -24,6 +34,11 @@ void passUpdate(QAccessibleEvent *event)
     // after the next menu has taken it: while a menu or list is open, the focus is in it.
     if (popup && event->type() == QAccessible::Focus && widget && widget != popup && !popup->isAncestorOf(widget))
         return;
+    // A box loses its selection with the focus (Tab on, a list or menu opening): the user
+    // unselected nothing, and a screen reader would say so.
+    if (event->type() == QAccessible::TextSelectionChanged && widget && !hasFocusWithin(widget))
+        return;
+    tellContinuationFocus(event);
     if (event->type() == QAccessible::StateChanged
         && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active) {
         const QWidget *cover = popup ? popup : QApplication::activeModalWidget();
@@ -41,6 +56,7 @@ void passUpdate(QAccessibleEvent *event)
     }
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
+    tellVisibility(event);
     QAccessible::installUpdateHandler(passUpdate);
 }
 

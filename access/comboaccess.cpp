@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "access/comboaccess.h"
 
+#include "access/statechange.h"
 #include "access/textaccess.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QEvent>
+#include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
@@ -76,7 +80,50 @@ private:
     }
 };
 
+// Watches a drop-down list's popup open and close, and its list take the focus.
+class ListWatcher : public QObject
+{
+public:
+    explicit ListWatcher(QComboBox *combo) : QObject(combo), m_combo(combo)
+    {
+        combo->view()->parentWidget()->installEventFilter(this);
+        combo->view()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        QAbstractItemView *view = m_combo->view();
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+            if (watched != view)
+                tellStateChange(m_combo, "expanded", event->type() == QEvent::Show);
+        } else if (event->type() == QEvent::FocusIn && watched == view && m_combo->count() > 0) {
+            // Once the list has told of its own focus, the item it starts on tells of it.
+            QTimer::singleShot(0, view, [combo = m_combo, view] {
+                if (!view->hasFocus())
+                    return;
+                const QModelIndex start = view->currentIndex().isValid()
+                    ? view->currentIndex()
+                    : combo->model()->index(std::max(combo->findText(combo->currentText()), 0), combo->modelColumn());
+                view->selectionModel()->clearCurrentIndex();
+                view->setCurrentIndex(start);
+            });
+        }
+        return false;
+    }
+
+private:
+    QComboBox *m_combo;
+};
+
 } // namespace
+
+void followListOpening(QComboBox *combo)
+{
+    new ListWatcher(combo);
+    QObject::connect(combo, &QComboBox::activated, combo->view(),
+                     [view = combo->view()] { view->selectionModel()->clearCurrentIndex(); });
+}
 
 QAccessibleInterface *createComboAccessible(QObject *object)
 {
