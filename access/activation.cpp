@@ -21,6 +21,20 @@ bool hasFocusWithin(const QWidget *widget)
     return focus && (focus == widget || focus->isAncestorOf(widget));
 }
 
+// Whether the report tells that all of a text is removed. It comes before the text has changed.
+bool isEmptying(QAccessibleEvent *event)
+{
+    QAccessibleTextInterface *text = event->accessibleInterface()->textInterface();
+    if (!text)
+        return false;
+    if (event->type() == QAccessible::TextRemoved) {
+        const auto *removal = static_cast<QAccessibleTextRemoveEvent *>(event);
+        return removal->changePosition() == 0 && removal->textRemoved().size() >= text->characterCount();
+    }
+    return event->type() == QAccessible::TextUpdated
+        && static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted().isEmpty();
+}
+
 // Qt reports its window active anew when a drop-down list or menu opens over it and again when
 // that closes, and when a message box opens, though the window never stopped being active; a
 // screen reader then reads the window's title each time. Those reports, and stale focus reports,
@@ -34,9 +48,14 @@ void passUpdate(QAccessibleEvent *event)
     // after the next menu has taken it: while a menu or list is open, the focus is in it.
     if (popup && event->type() == QAccessible::Focus && widget && widget != popup && !popup->isAncestorOf(widget))
         return;
-    // A box loses its selection with the focus (Tab on, a list or menu opening): the user
-    // unselected nothing, and a screen reader would say so.
-    if (event->type() == QAccessible::TextSelectionChanged && widget && !hasFocusWithin(widget))
+    // A box loses its selection with the focus (Tab on, a list or menu opening), and a box that
+    // the focus enters empties the other converter box; each is told before the focus moves.
+    // The user unselected and deleted nothing, and a screen reader would say so: the selections,
+    // carets and emptyings of boxes without the focus stay here.
+    const bool unfocused = widget && !hasFocusWithin(widget);
+    if (unfocused
+        && (event->type() == QAccessible::TextSelectionChanged || event->type() == QAccessible::TextCaretMoved
+            || isEmptying(event)))
         return;
     tellContinuationFocus(event);
     if (event->type() == QAccessible::StateChanged

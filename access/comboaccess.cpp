@@ -95,8 +95,11 @@ protected:
     {
         QAbstractItemView *view = m_combo->view();
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
-            if (watched != view)
-                tellStateChange(m_combo, "expanded", event->type() == QEvent::Show);
+            if (watched == view)
+                return false;
+            tellStateChange(m_combo, "expanded", event->type() == QEvent::Show);
+            if (event->type() == QEvent::Hide) // closed without a pick as well, once a pick is taken
+                QTimer::singleShot(0, view, [view] { view->selectionModel()->clearCurrentIndex(); });
         } else if (event->type() == QEvent::FocusIn && watched == view && m_combo->count() > 0) {
             // Once the list has told of its own focus, the item it starts on tells of it.
             QTimer::singleShot(0, view, [combo = m_combo, view] {
@@ -121,8 +124,6 @@ private:
 void followListOpening(QComboBox *combo)
 {
     new ListWatcher(combo);
-    QObject::connect(combo, &QComboBox::activated, combo->view(),
-                     [view = combo->view()] { view->selectionModel()->clearCurrentIndex(); });
 }
 
 QAccessibleInterface *createComboAccessible(QObject *object)
