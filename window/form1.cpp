@@ -11,6 +11,7 @@
 #include "window/accessibility.h"
 #include "window/design.h"
 #include "window/helppanels.h"
+#include "window/unsavednotice.h"
 
 #include <cstdio>
 #include <QActionGroup>
@@ -261,20 +262,25 @@ void Form1::Form_Load()
     setLayoutWidths(Design::kNarrowOuterWidth, Design::kNarrowFrameWidth);
 }
 
-void Form1::Form_Unload()
+bool Form1::Form_Unload()
 {
     std::optional<Theme> marked;
     for (auto [theme, item] : std::as_const(m_themeItems))
         if (!marked && item->isChecked())
             marked = theme;
     const QByteArray line = Settings::line(marked, m_saveOnExit->isChecked(), m_animateCheck->isChecked());
-    if (!Settings::write(m_settings.writePath, line))
-        std::fprintf(stderr, "cylinder-ratio: could not save the settings to %s\n", qPrintable(m_settings.writePath));
+    if (Settings::write(m_settings.writePath, line))
+        return true;
+    std::fprintf(stderr, "cylinder-ratio: could not save the settings to %s\n", qPrintable(m_settings.writePath));
+    return false;
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    Form_Unload();
+    if (!Form_Unload() && !m_toldUnsaved) {
+        m_toldUnsaved = true; // a second request to close, from the system, adds no second notice
+        tellSettingsNotSaved(windowTitle(), m_settings.writePath);
+    }
     event->accept();
 }
 

@@ -37,7 +37,7 @@ private:
     void connectControls();
 
     void Form_Load();
-    void Form_Unload();
+    bool Form_Unload(); // whether the settings were saved
 
     void showRatio();
     void showVerdict(Module1::Verdict verdict);
@@ -65,6 +65,7 @@ private:
     void addThemed(QWidget *control, ColorProperty property, Role role);
 
     Settings::Location m_settings;
+    bool m_toldUnsaved = false; // that the settings could not be saved
     PistonStroke m_stroke;
     FixedFrame *m_frame = nullptr;
 
