@@ -1,29 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "access/windowaccess.h"
 
-#include <QAccessibleWidget>
+#include "access/memberaccess.h"
+
 #include <QMainWindow>
 
 namespace {
 
-class WindowAccessible : public QAccessibleWidget
+class WindowAccessible : public MembersAccessible
 {
 public:
-    explicit WindowAccessible(QMainWindow *window) : QAccessibleWidget(window, QAccessible::Window) { }
+    explicit WindowAccessible(QMainWindow *window) : MembersAccessible(window, QAccessible::Window) { }
 
-    int childCount() const override { return int(parts().size()); }
-    QAccessibleInterface *child(int index) const override
-    {
-        const QList<QWidget *> all = parts();
-        return index >= 0 && index < all.size() ? QAccessible::queryAccessibleInterface(all[index]) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        return int(parts().indexOf(qobject_cast<QWidget *>(child->object())));
-    }
-
-private:
-    QList<QWidget *> parts() const
+protected:
+    QList<QWidget *> members() const override
     {
         const QWidget *central = static_cast<QMainWindow *>(widget())->centralWidget();
         QList<QWidget *> result;

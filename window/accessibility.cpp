@@ -5,6 +5,7 @@
 #include "access/announcer.h"
 #include "access/comboaccess.h"
 #include "access/helptextaccess.h"
+#include "access/memberaccess.h"
 #include "access/menuaccess.h"
 #include "access/textaccess.h"
 #include "access/windowaccess.h"
@@ -26,25 +27,15 @@ namespace {
 // The calculator and each help panel: a named group. Lines and the focus ring only decorate, the
 // mouse passes through them, and they stay out of the tree, as do the captions that read as part
 // of a panel's first text.
-class GroupAccessible : public QAccessibleWidget
+class GroupAccessible : public MembersAccessible
 {
 public:
-    explicit GroupAccessible(QFrame *frame) : QAccessibleWidget(frame, QAccessible::Grouping) { }
+    explicit GroupAccessible(QFrame *frame) : MembersAccessible(frame, QAccessible::Grouping) { }
 
     QAccessibleInterface *parent() const override { return accessibleParent(widget()); }
-    int childCount() const override { return int(members().size()); }
-    QAccessibleInterface *child(int index) const override
-    {
-        const QList<QWidget *> all = members();
-        return index >= 0 && index < all.size() ? QAccessible::queryAccessibleInterface(all[index]) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        return int(members().indexOf(qobject_cast<QWidget *>(child->object())));
-    }
 
-private:
-    QList<QWidget *> members() const
+protected:
+    QList<QWidget *> members() const override
     {
         QList<QWidget *> result = widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         result.removeIf([](const QWidget *member) {
@@ -116,7 +107,8 @@ QAccessibleInterface *createInterface(const QString &, QObject *object)
         return combo;
     if (auto *label = qobject_cast<AutoLabel *>(object); label && isCloser(label))
         return new CloseAccessible(label);
-    if (auto *label = qobject_cast<AutoLabel *>(object); label && label->objectName() == QLatin1String(Design::kVerdict))
+    if (auto *label = qobject_cast<AutoLabel *>(object);
+        label && label->objectName() == QLatin1String(Design::kVerdict))
         return new CaptionAccessible(label);
     if (auto *drawing = qobject_cast<DrawingWidget *>(object))
         return new DrawingAccessible(drawing);

@@ -41,9 +41,9 @@ bool HelpPanels::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return false;
     const QKeyCombination key = static_cast<QKeyEvent *>(event)->keyCombination();
-    const int step = key == QKeyCombination(Qt::Key_Tab) ? 1
+    const int step = key == QKeyCombination(Qt::Key_Tab)             ? 1
         : key == QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab) ? -1
-                                                                      : 0;
+                                                                     : 0;
     auto *stop = static_cast<QWidget *>(watched);
     const QList<QWidget *> path = stopsAround(stop);
     const qsizetype at = path.indexOf(stop);
