@@ -24,7 +24,7 @@ HelpPanels::HelpPanels(QFrame *calculator, QWidget *window, std::function<void(b
         for (QWidget *stop : stopsAround(panel->findChild<QPlainTextEdit *>()))
             stop->installEventFilter(this);
     }
-    // Escape closes the open panel, whose close label the keyboard cannot reach.
+    // Escape closes the open panel from wherever the focus is.
     m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     m_escape->setEnabled(false);
     connect(m_escape, &QShortcut::activated, this, [this] {
@@ -47,7 +47,7 @@ bool HelpPanels::eventFilter(QObject *watched, QEvent *event)
     auto *stop = static_cast<QWidget *>(watched);
     const QList<QWidget *> path = stopsAround(stop);
     const qsizetype at = path.indexOf(stop);
-    // From the close label, Tab leaves the panel as before.
+    // From the close label, Tab goes on along the window's own sequence.
     if (step == 0 || at < 0 || (step == 1 && at == path.size() - 1))
         return false;
     path[std::max<qsizetype>(at + step, 0)]->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
