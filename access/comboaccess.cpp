@@ -84,7 +84,7 @@ private:
 class ListWatcher : public QObject
 {
 public:
-    explicit ListWatcher(QComboBox *combo) : QObject(combo), m_combo(combo)
+    explicit ListWatcher(QComboBox *combo) : QObject(combo)
     {
         combo->view()->parentWidget()->installEventFilter(this);
         combo->view()->installEventFilter(this);
@@ -93,16 +93,20 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        QAbstractItemView *view = m_combo->view();
+        // The box it watches for, unless that is being destroyed and its list hides with it.
+        auto *combo = qobject_cast<QComboBox *>(parent());
+        if (!combo)
+            return false;
+        QAbstractItemView *view = combo->view();
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
             if (watched == view)
                 return false;
-            tellStateChange(m_combo, "expanded", event->type() == QEvent::Show);
+            tellStateChange(combo, "expanded", event->type() == QEvent::Show);
             if (event->type() == QEvent::Hide) // closed without a pick as well, once a pick is taken
                 QTimer::singleShot(0, view, [view] { view->selectionModel()->clearCurrentIndex(); });
-        } else if (event->type() == QEvent::FocusIn && watched == view && m_combo->count() > 0) {
+        } else if (event->type() == QEvent::FocusIn && watched == view && combo->count() > 0) {
             // Once the list has told of its own focus, the item it starts on tells of it.
-            QTimer::singleShot(0, view, [combo = m_combo, view] {
+            QTimer::singleShot(0, view, [combo, view] {
                 if (!view->hasFocus())
                     return;
                 const QModelIndex start = view->currentIndex().isValid()
@@ -114,9 +118,6 @@ protected:
         }
         return false;
     }
-
-private:
-    QComboBox *m_combo;
 };
 
 } // namespace
