@@ -7,6 +7,7 @@
 #include "desktop/menustepping.h"
 #include "desktop/waylandframing.h"
 #include "widgets/controls.h"
+#include "widgets/focusring.h"
 #include "widgets/twips.h"
 #include "window/accessibility.h"
 #include "window/design.h"
@@ -89,11 +90,13 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     fitToFrame();
     Form_Load();
     m_frame->centreOnScreen();
+    new FocusRing(this);
     m_animateCheck->setFocus();
 }
 
 void Form1::buildMenus()
 {
+    menuBar()->setAccessibleName(QStringLiteral("Menus"));
     QHash<QString, QMenu *> menus;
     QActionGroup *choices = nullptr;
     for (const MenuSpec &row : Design::kMenus) {
@@ -184,7 +187,7 @@ void Form1::buildCalculator()
     m_cylinderAreaBox = control<QLineEdit>("Text7");
     m_cylinderVolumeBox = control<QLineEdit>("Text8");
     m_ratioBox = control<QLineEdit>("Text9");
-    m_verdictLabel = control<AutoLabel>("Label1");
+    m_verdictLabel = control<AutoLabel>(Design::kVerdict);
     m_inchesBox = control<QLineEdit>("Text1");
     m_millimetresBox = control<QLineEdit>("Text2");
     m_animateCheck = control<QCheckBox>("Check1");
@@ -205,6 +208,8 @@ void Form1::connectControls()
         else if (!m_millimetresBox->text().isEmpty())
             convert(m_millimetresBox, m_inchesBox, &Module1::MillimetresToInches,
                     QStringLiteral("Type a number of millimetres to convert."));
+        else // nothing shows on screen; a screen reader tells why
+            announce(m_announcer, QStringLiteral("Nothing to convert: type inches or millimetres first."));
     });
     for (auto [theme, item] : std::as_const(m_themeItems))
         connect(item, &QAction::triggered, this, [this, theme = theme] { applyTheme(theme); });
