@@ -75,6 +75,17 @@ public:
         other.startCommand(command);
         return other;
     }
+    // A private X server for what starts after it. Without -noreset, every short client such as
+    // xprop that leaves last resets the server, which turns away whoever connects meanwhile.
+    bool startXServer()
+    {
+        QProcess &server =
+            startBeside(QStringLiteral("Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp"));
+        if (!server.waitForReadyRead(30000))
+            return false;
+        environment.insert(QStringLiteral("DISPLAY"), ':' + QString::fromLatin1(server.readLine().trimmed()));
+        return true;
+    }
     // A session bus of the test's own, for what runs beside the program and for the program:
     // without one, the program would start one for its display, which outlives the test.
     bool startSessionBus()
