@@ -5,6 +5,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QPainter>
+#include <QToolTip>
+
+using namespace Qt::StringLiterals;
 
 class FormTest : public QObject
 {
@@ -17,6 +20,8 @@ private slots:
     void computeNowAndTheButtonGiveTheDesignedResults();
     void badInputShowsTheMessageAndKeepsEarlierResults();
     void everyLabelCoversTheInkOfItsCaption();
+    void eachControlShowsItsToolTipUnderThePointer_data();
+    void eachControlShowsItsToolTipUnderThePointer();
 };
 
 void FormTest::opensAsDesigned()
@@ -212,6 +217,63 @@ void FormTest::everyLabelCoversTheInkOfItsCaption()
         const QString cut = firstCutLabel(t.form.get());
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
     }
+}
+
+void FormTest::eachControlShowsItsToolTipUnderThePointer_data()
+{
+    QTest::addColumn<QString>("panel"); // the help panel open, if any
+    QTest::addColumn<QString>("tip");
+    const QHash<QString, QString> tips = {{"Text1", "inches"},
+                                          {"Text2", "millimeter"},
+                                          {"Command2", "Convert"},
+                                          {"Combo1", "input inner barrel diameter"},
+                                          {"Combo2", "input barrel length"},
+                                          {"Combo3", "input cylinder inner diameter"},
+                                          {"Combo4", "input cylinder usable length"},
+                                          {"Text5", "inner barrel area"},
+                                          {"Text6", "inner barrel volume"},
+                                          {"Text7", "cylinder area"},
+                                          {"Text8", "cylinder volume"},
+                                          {"Command1", "Press to compute Ratio"},
+                                          {"Text9", "Cylinder-to-Barrel Ratio [under ratio<1.5~3>over ratio]"}};
+    // Every other control the pointer can rest on has none, on the calculator and on each panel.
+    QStringList unreached = tips.keys();
+    QHash<QString, bool> reached;
+    FormUnderTest t;
+    t.form->show();
+    for (const char *panel : {"", "vormektypes", "cylmeas", "how2use", "info"}) {
+        if (*panel)
+            t.trigger(panel);
+        for (QWidget *control : t.form->findChildren<QWidget *>()) {
+            const auto unnamed = [](const QWidget *w) {
+                return w->objectName().isEmpty() || w->objectName().startsWith("qt_"_L1);
+            };
+            const QString name = control->objectName();
+            const QWidget *under = t.form->childAt(control->mapTo(t.form.get(), control->rect().center()));
+            if (control->isVisible() && !unnamed(control) && under
+                && (under == control || (control->isAncestorOf(under) && unnamed(under)))
+                && !std::exchange(reached[name], true) && unreached.removeAll(name) >= 0)
+                QTest::addRow("%s %s", panel, qPrintable(name)) << QString::fromLatin1(panel) << tips.value(name);
+        }
+    }
+    QCOMPARE(unreached, QStringList());
+}
+
+void FormTest::eachControlShowsItsToolTipUnderThePointer()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, tip);
+    FormUnderTest t;
+    t.form->show();
+    if (!panel.isEmpty())
+        t.trigger(qPrintable(panel));
+    QWidget *control = t.find(QTest::currentDataTag() + panel.size() + 1);
+    const QPoint at = control->mapTo(t.form.get(), control->rect().center());
+    QWidget *under = t.form->childAt(at);
+    QHelpEvent hover(QEvent::ToolTip, under->mapFrom(t.form.get(), at), t.form->mapToGlobal(at));
+    QApplication::sendEvent(under, &hover);
+    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(FormTest)
