@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QToolTip>
 
 using namespace Qt::StringLiterals;
@@ -74,7 +75,8 @@ void FormTest::localesShowAndReadBackTheirOwnDecimals_data()
 void FormTest::localesShowAndReadBackTheirOwnDecimals()
 {
     QFETCH(QString, point);
-    const LocaleForTest given{QLocale(QLatin1String(QTest::currentDataTag()))};
+    QLocale::setDefault(QLocale(QLatin1String(QTest::currentDataTag())));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
     const auto decimal = [&point](const char *text) { return QString::fromLatin1(text).replace('.', point); };
     FormUnderTest t;
     // List picks compute with their value: 6.03 mm bore, 363 mm barrel.
