@@ -66,7 +66,7 @@ void PicturesTest::looksAsApproved_data()
     QTest::newRow("earth") << QStringList{"earth"};
     QTest::newRow("ok-default") << QStringList{"compute"};
     QTest::newRow("under-sky") << QStringList{"sky", "under"};
-    QTest::newRow("over-earth") << QStringList{"earth", "over"};
+    QTest::newRow("over-earth") << QStringList{"over", "earth"}; // the theme leaves the verdict alone
     QTest::newRow("how2use") << QStringList{"how2use"};
     QTest::newRow("cylmeas-sky") << QStringList{"sky", "cylmeas"};
     QTest::newRow("vormektypes") << QStringList{"vormektypes"};

@@ -179,15 +179,15 @@ void WindowManagersTest::outlivesASessionCheckpointAndEndsWithTheSession()
         return QString::fromLatin1(id.split('\n').first());
     };
     const QString xsm = window("^xsm:");
-    // Its dialog's first button confirms, under a field for the session's name.
-    const auto confirm = [&](const char *dialog) {
+    // A press in xsm's window, then its dialog's first button, under a field for the session's name.
+    const auto ask = [&](const char *press, const char *dialog) {
+        program.run(u"xdotool mousemove --window %1 "_s.arg(xsm) + QLatin1String(press));
         const QString id = window(dialog);
-        program.run(QStringLiteral("xdotool mousemove --window %1 190 20 click 1 type saved").arg(id));
-        program.run(QStringLiteral("xdotool mousemove --window %1 40 107 click 1").arg(id));
+        program.run(u"xdotool mousemove --window %1 190 20 click 1 type saved"_s.arg(id)); // type takes all after it
+        program.run(u"xdotool mousemove --window %1 40 107 click 1"_s.arg(id));
         return !id.isEmpty();
     };
-    program.run(QStringLiteral("xdotool mousemove --window %1 45 36 click 1").arg(xsm));
-    QVERIFY(confirm("^Checkpoint$"));
+    QVERIFY(ask("45 36 click 1", "^Checkpoint$"));
     // The session is saved once every client has answered: the program neither refused nor hung.
     QVERIFY2(within(20000, [&] { return QFileInfo::exists(program.folder.filePath(QStringLiteral(".XSM-saved"))); }),
              "the checkpoint never ended");
@@ -195,10 +195,7 @@ void WindowManagersTest::outlivesASessionCheckpointAndEndsWithTheSession()
     QVERIFY2(program.process.state() == QProcess::Running, "a checkpoint closed the program");
     QVERIFY(program.settings().contains("never writes"));
 
-    program.run(
-        QStringLiteral("xdotool mousemove --window %1 135 36 mousedown 1 sleep 1 mousemove_relative 0 20 mouseup 1")
-            .arg(xsm));
-    QVERIFY(confirm("^Shutdown$"));
+    QVERIFY(ask("135 36 mousedown 1 sleep 1 mousemove_relative 0 20 mouseup 1", "^Shutdown$"));
     QVERIFY2(program.process.waitForFinished(20000), "the session ended, the program not");
     QCOMPARE(program.process.exitCode(), 0);
     QCOMPARE(program.settings(), QByteArray("earth|1|anime\r\n"));
