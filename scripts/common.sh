@@ -58,10 +58,12 @@ ensure_packages() {
     [ ${#bare[@]} -eq 0 ] || apt_get install -y -qq --no-install-recommends "${bare[@]}" >/dev/null
 }
 
+# build DIR [CMAKE_FLAG...]: configures and builds the targets named in build_targets, or all.
+build_targets=()
 build() {
     local dir=$1; shift
     cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir"
+    cmake --build "$dir" ${build_targets[@]+--target "${build_targets[@]}"}
 }
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
