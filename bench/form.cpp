@@ -3,6 +3,7 @@
 //   bench-form                 start as the program does, report the first frame, close at once
 //   bench-form animate SECONDS CPU time per wall second while "Animate" runs, and cycle lengths
 //   bench-form work COUNT      ComputeRatio and the converter on the real widgets, per second
+#include "desktop/gpudriver.h"
 #include "desktop/systemclose.h"
 #include "probe.h"
 #include "window/form1.h"
@@ -90,6 +91,7 @@ int work(Form1 &form, int count)
 
 int main(int argc, char *argv[])
 {
+    leaveTheGpuDriverUnloaded(); // as the program does: the reference loads the driver, so that its cost shows
     QApplication app(argc, argv);
     nameApplication();
     Form1 form;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "desktop/fixedframe.h"
 
+#include "desktop/windowsframe.h"
 #include "desktop/x11window.h"
 
 #include <QEvent>
@@ -25,6 +26,7 @@ bool placesItself()
 FixedFrame::FixedFrame(QWidget *window, int assumedSideBorders)
     : QObject(window), m_window(window), m_assumedSideBorders(assumedSideBorders)
 {
+    WindowsFrame::useFixedSizeFrame(window);
     window->installEventFilter(this);
     m_settling.setSingleShot(true);
     m_settling.setInterval(kSettlingMs);
@@ -63,6 +65,13 @@ void FixedFrame::setOuterWidth(int pixels)
     fit();
 }
 
+void FixedFrame::setFrameUnmeasured(bool unmeasured)
+{
+    m_frameUnmeasured = unmeasured;
+    if (m_outerWidth > 0)
+        fit();
+}
+
 QMargins FixedFrame::margins() const
 {
     return m_window->windowHandle() ? m_window->windowHandle()->frameMargins() : QMargins();
@@ -73,9 +82,13 @@ QMargins FixedFrame::margins() const
 // itself is part of its size.
 int FixedFrame::sideBorders() const
 {
+    if (m_frameUnmeasured)
+        return m_assumedSideBorders;
     if (m_frameKnown || m_window->windowFlags().testFlag(Qt::FramelessWindowHint)) {
         // Without frame extents (i3) the frame is read from the window the manager holds the
         // client in, which for a moment can be far wider than any frame: such a reading is not kept.
+        // Nor is a negative one: Qt on Windows takes the invisible sizing border of Windows 10
+        // off every frame, also off the fixed-size one that has none.
         const QMargins frame = margins();
         const int border = frame.left() + frame.right();
         if (border >= 0 && border < m_outerWidth / 2)

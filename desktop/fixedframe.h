@@ -21,6 +21,9 @@ public:
     FixedFrame(QWidget *window, int assumedSideBorders);
 
     void setOuterWidth(int pixels);
+    // Whether a frame is drawn around the window that the window system never measures (a
+    // Wayland compositor's): the side borders assumed stand for it.
+    void setFrameUnmeasured(bool unmeasured);
     // The whole frame, title bar included, in the middle of the screen's available area.
     void centreOnScreen();
 
@@ -40,6 +43,7 @@ private:
     QWidget *m_window;
     int m_assumedSideBorders;
     int m_outerWidth = 0; // pixels
+    bool m_frameUnmeasured = false;
     bool m_frameKnown = false; // the window manager has framed the window, with a frame of zero width maybe
     mutable std::optional<int> m_sideBorders; // as last read plausibly
     QPoint m_place; // where the frame's top-left corner belongs

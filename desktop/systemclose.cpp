@@ -28,7 +28,10 @@ void closeOnSignals(QWidget *window)
     QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
         char byte;
         [[maybe_unused]] const auto read = ::read(signalPipe[0], &byte, 1);
+        // Ends the program also where closing leaves a window up for the user (a notice that
+        // nothing could be saved): a signal asks for the end, not for a question.
         window->close();
+        QCoreApplication::quit();
     });
     struct sigaction action = {};
     action.sa_handler = forwardSignal;

@@ -8,20 +8,12 @@
 #include <QToolButton>
 #include <QWindow>
 
-bool WaylandFrame::isWanted()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 WaylandFrame::WaylandFrame(QWidget *window, int titleBarHeight, int borderWidth)
     : QWidget(window), m_window(window), m_titleBarHeight(titleBarHeight), m_borderWidth(borderWidth)
 {
     setObjectName(QStringLiteral("WindowFrame"));
-    // No frame of the compositor's or of Qt's: the window's size is then all of it. The hints of
-    // title bar buttons go too, as they would bring Qt's frame back.
-    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    m_minimize = addButton("MinimizeButton", QStringLiteral("Minimize"), QChar(0x2013));
-    m_close = addButton("CloseButton", QStringLiteral("Close"), QChar(0x00D7));
+    m_minimize = addButton("MinimizeButton", QStringLiteral("Minimize"));
+    m_close = addButton("CloseButton", QStringLiteral("Close"));
     colourButtons();
     connect(m_minimize, &QToolButton::clicked, window, &QWidget::showMinimized);
     connect(m_close, &QToolButton::clicked, window, &QWidget::close);
@@ -30,25 +22,43 @@ WaylandFrame::WaylandFrame(QWidget *window, int titleBarHeight, int borderWidth)
     lower(); // under the menu bar and the client area
 }
 
-QToolButton *WaylandFrame::addButton(const char *name, const QString &accessibleName, QChar glyph)
+QToolButton *WaylandFrame::addButton(const char *name, const QString &accessibleName)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(accessibleName);
     button->setToolTip(accessibleName);
-    button->setText(glyph);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus); // out of the tab order, as on the frames compositors draw
     return button;
 }
 
-// The buttons' glyphs in the title's colour, in any desktop scheme, also when it changes.
+// The buttons' symbols in the title's colour, in any desktop scheme, also when it changes: drawn
+// in strokes of two pixels or more across most of the icon, which a font's dash and cross are not.
+// Whole-pixel ends keep strokes of even width crisp.
 void WaylandFrame::colourButtons()
 {
+    const int side = (m_titleBarHeight - m_borderWidth) * 2 / 3;
+    const int width = std::max(2, side / 6);
+    const qreal scale = devicePixelRatioF();
+    const QPen stroke(palette().color(QPalette::HighlightedText), width, Qt::SolidLine, Qt::FlatCap);
+    const int near = width, far = side - width;
     for (QToolButton *button : {m_minimize, m_close}) {
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::ButtonText, this->palette().color(QPalette::HighlightedText));
-        button->setPalette(palette);
+        QPixmap symbol(QSize(side, side) * scale);
+        symbol.setDevicePixelRatio(scale);
+        symbol.fill(Qt::transparent);
+        QPainter painter(&symbol);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(stroke);
+        if (button == m_minimize) {
+            painter.drawLine(QPointF(near, far), QPointF(far, far));
+        } else {
+            painter.drawLine(QPointF(near, near), QPointF(far, far));
+            painter.drawLine(QPointF(near, far), QPointF(far, near));
+        }
+        painter.end();
+        button->setIcon(QIcon(symbol));
+        button->setIconSize(QSize(side, side));
     }
 }
 

@@ -12,10 +12,7 @@ class QToolButton;
 class WaylandFrame : public QWidget
 {
 public:
-    // Whether the window draws its own frame on this platform.
-    static bool isWanted();
-    // Makes the window frameless and frames it with a title bar and borders of these sizes, in
-    // pixels; call before the window is first shown.
+    // Frames a window frameless to Qt with a title bar and borders of these sizes, in pixels.
     WaylandFrame(QWidget *window, int titleBarHeight, int borderWidth);
 
 protected:
@@ -26,7 +23,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    QToolButton *addButton(const char *name, const QString &accessibleName, QChar glyph);
+    QToolButton *addButton(const char *name, const QString &accessibleName);
     void colourButtons();
     void placeButtons();
 

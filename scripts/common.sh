@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Shared by scripts/run and scripts/test: installs what the build needs, then configures and builds.
 
-packages=(cmake ninja-build g++ pkgconf libxcb1-dev qt6-base-dev qt6-svg-dev qt6-wayland fonts-liberation)
+packages=(cmake ninja-build g++ pkgconf libxcb1-dev libwayland-dev wayland-protocols qt6-base-dev qt6-base-private-dev qt6-svg-dev
+    qt6-wayland fonts-liberation)
 
 # On a fresh desktop, unattended upgrades hold the package manager's locks for minutes. Wait for
 # them, up to a bound, instead of failing at once.

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace Settings {
 
@@ -102,10 +103,22 @@ Location locate(const QString &executableDir, const QString &userConfigDir, Copy
 Location defaultLocation()
 {
     const QFileInfo executableDir(QCoreApplication::applicationDirPath());
-    Copy copy = executableDir.isWritable() ? Copy::Portable : Copy::ReadOnly;
-    if (isInstalledCopy(executableDir))
-        copy = Copy::Installed;
+    const Copy copy = isInstalledCopy(executableDir) ? Copy::Installed : portableCopyIn(executableDir.filePath());
     return locate(executableDir.filePath(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), copy);
+}
+
+bool canReplace(const QString &path)
+{
+    QTemporaryFile beside(path + QStringLiteral(".XXXXXX"));
+    if (!beside.open() || beside.write("\r\n", 2) != 2 || !beside.flush())
+        return false;
+    QFile file(path);
+    return !file.exists() || file.open(QIODevice::WriteOnly | QIODevice::Append);
+}
+
+Copy portableCopyIn(const QString &executableDir)
+{
+    return canReplace(QDir(executableDir).filePath(kFileName)) ? Copy::Portable : Copy::ReadOnly;
 }
 
 std::optional<QByteArray> readFirstLine(const QString &path)

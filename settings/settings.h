@@ -50,6 +50,15 @@ enum class Copy {
 Location locate(const QString &executableDir, const QString &userConfigDir, Copy copy);
 Location defaultLocation();
 
+// Whether write() can replace the file: found out by creating a file beside it (removed again)
+// and opening the file itself, where there is one, for writing. The permissions that
+// QFileInfo::isWritable() reads tell nothing of a write-protected medium or a read-only share,
+// and on Windows nothing but the read-only attribute.
+bool canReplace(const QString &path);
+
+// The kind of copy that runs from the folder, not counting an installed one.
+Copy portableCopyIn(const QString &executableDir);
+
 // How much of the file is ever read: no settings line is longer, and a huge file costs nothing.
 constexpr qint64 kReadBound = 4096;
 

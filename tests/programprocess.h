@@ -47,6 +47,8 @@ public:
     {
         process.kill();
         process.waitForFinished();
+        if (QTest::currentTestFailed())
+            printOutputs();
         // With all they started: the services a session bus started, for one, outlive a killed bus.
         for (QProcess &companion : companions) {
             if (companion.processId() > 0)
@@ -107,6 +109,7 @@ public:
     bool start(const QString &launcher = {}, const QStringList &launcherArguments = {})
     {
         process.setProcessEnvironment(environment);
+        m_errors.clear(); // of an earlier run
         QStringList arguments = launcherArguments + QStringList{program()};
         process.start(launcher.isEmpty() ? arguments.takeLast() : launcher, arguments);
         return process.waitForStarted()
@@ -120,6 +123,13 @@ public:
         ::kill(pid_t(process.processId()), signal);
         return process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit
             && process.exitCode() == 0;
+    }
+
+    // What the program wrote on stderr so far in its last run.
+    QByteArray standardError()
+    {
+        m_errors += process.readAllStandardError();
+        return m_errors;
     }
 
     QTemporaryDir folder;
@@ -139,5 +149,22 @@ private:
         return caught.captured(1).toULongLong(nullptr, 16) & (quint64(1) << (SIGTERM - 1));
     }
 
+    // What the program and what ran beside it printed, so that a failure says why: the end of
+    // each, as a protocol log can run long.
+    void printOutputs()
+    {
+        const auto print = [](const QString &what, const QByteArray &output) {
+            const QList<QByteArray> lines = output.split('\n');
+            qInfo().noquote() << "----" << what << "(its last lines):\n"
+                              << QString::fromLocal8Bit(
+                                     lines.mid(std::max<qsizetype>(0, lines.size() - 150)).join('\n'));
+        };
+        print(QStringLiteral("the program's stderr"), standardError() + process.readAllStandardOutput());
+        for (QProcess &companion : companions)
+            print(companion.program() + QLatin1Char(' ') + companion.arguments().join(QLatin1Char(' ')),
+                  companion.readAllStandardOutput() + companion.readAllStandardError());
+    }
+
+    QByteArray m_errors;
     std::list<QProcess> companions; // the last started first
 };

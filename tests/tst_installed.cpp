@@ -19,6 +19,7 @@ private slots:
     void desktopsFindTheEntryItsIconsAndItsMetainfo();
     void theWindowNamesTheEntryOnX11AndWayland();
     void anInstalledCopyKeepsItsSettingsInTheUsersFolder();
+    void windowsIconHoldsTheSeventeenImages();
 
 private:
     QString installed(const QString &path) const { return m_stage.filePath(path); }
@@ -143,6 +144,21 @@ void InstalledTest::anInstalledCopyKeepsItsSettingsInTheUsersFolder()
     QVERIFY(program.start(u"unshare"_s, inNamespace) && program.endWith(SIGTERM));
     QCOMPARE(contentOf(mine), QByteArray("sky|1|anime\r\n"));
     QCOMPARE(contentOf(beside), QByteArray("earth|1|noanime\r\n"));
+}
+
+void InstalledTest::windowsIconHoldsTheSeventeenImages()
+{
+    QFile ico(QStringLiteral(BUILD_DIR "/icons/" APP_ID ".ico"));
+    QVERIFY(ico.open(QIODevice::ReadOnly));
+    const QByteArray data = ico.readAll();
+    const auto word = [&data](int at) { return quint8(data[at]) | quint8(data[at + 1]) << 8; };
+    QCOMPARE(word(2), 1); // an icon
+    QStringList images; // width x bits per pixel; a width of 0 is 256
+    for (int i = 0; i < word(4); ++i)
+        images.append(QStringLiteral("%1x%2").arg(quint8(data[6 + 16 * i])).arg(word(6 + 16 * i + 6)));
+    QCOMPARE(images.join(QLatin1Char(' ')),
+             QStringLiteral("48x4 32x4 24x4 16x4 48x8 32x8 24x8 16x8 0x32 128x32 64x32 "
+                            "48x32 40x32 32x32 24x32 20x32 16x32"));
 }
 
 QTEST_GUILESS_MAIN(InstalledTest)

@@ -4,7 +4,13 @@
 #include "settings/settings.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
 
 class SettingsTest : public QObject
 {
@@ -12,8 +18,9 @@ class SettingsTest : public QObject
 private slots:
     void startsFromEachKindOfFileAndWritesItBack_data();
     void startsFromEachKindOfFileAndWritesItBack();
-    void aFailedWriteStillCloses();
+    void aFailedWriteStillClosesAndTellsTheUser();
     void eachCopyKeepsTheFileInItsPlace();
+    void aCopyFindsOutByWritingWhereItMayKeepItsSettings();
 };
 
 static QByteArray contentOf(const QString &path)
@@ -96,14 +103,27 @@ void SettingsTest::startsFromEachKindOfFileAndWritesItBack()
     QCOMPARE(contentOf(t.path()), atExit);
 }
 
-void SettingsTest::aFailedWriteStillCloses()
+void SettingsTest::aFailedWriteStillClosesAndTellsTheUser()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("settings.ini"));
+    const QString inside = file + QStringLiteral("/inside.ini"); // under a file: it cannot be written
     QVERIFY(Settings::write(file, "earth|1|noanime\r\n"));
-    Form1 form({file, file + QStringLiteral("/inside.ini")}); // under a file: it cannot be written
+    Form1 form({file, inside});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto seen = answerNextMessage();
     QVERIFY(form.close());
+    QVERIFY(!form.isVisible());
     QCOMPARE(contentOf(file), QByteArray("earth|1|noanime\r\n"));
+    // The window has closed; a notice, answered here, says that nothing was saved, and where.
+    QTRY_VERIFY(seen->shown);
+    QCOMPARE(seen->icon, QMessageBox::Warning);
+    QVERIFY(seen->text.contains(QDir::toNativeSeparators(inside)));
+    QVERIFY(seen->text.contains(QLatin1String("could not be saved")));
+    // A second request to close, as the system makes, adds no second notice (it would fail).
+    QVERIFY(form.close());
+    QTest::qWait(100);
 }
 
 void SettingsTest::eachCopyKeepsTheFileInItsPlace()
@@ -121,6 +141,42 @@ void SettingsTest::eachCopyKeepsTheFileInItsPlace()
     QCOMPARE(place(Settings::Copy::Installed), (QStringList{mine, mine})); // never another user's file
     QVERIFY(Settings::write(mine, "earth|1|anime\r\n"));
     QCOMPARE(place(Settings::Copy::ReadOnly), (QStringList{mine, mine}));
+}
+
+void SettingsTest::aCopyFindsOutByWritingWhereItMayKeepItsSettings()
+{
+    QTemporaryDir mine;
+    QVERIFY(Settings::write(mine.filePath(QStringLiteral("settings.ini")), "sky|1|anime\r\n"));
+    QCOMPARE(Settings::portableCopyIn(mine.path()), Settings::Copy::Portable);
+    // Finding out leaves nothing behind.
+    QCOMPARE(QDir(mine.path()).entryList(QDir::Files), QStringList{QStringLiteral("settings.ini")});
+    QCOMPARE(contentOf(mine.filePath(QStringLiteral("settings.ini"))), QByteArray("sky|1|anime\r\n"));
+    // A folder whose permissions forbid writing, to whom they concern.
+    QTemporaryDir locked;
+    QVERIFY(QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+#ifdef Q_OS_WIN
+    const bool mayWriteAnyway = true; // Windows ignores a folder's read-only attribute
+#else
+    const bool mayWriteAnyway = ::geteuid() == 0; // root may write there all the same
+#endif
+    QCOMPARE(Settings::portableCopyIn(locked.path()),
+             mayWriteAnyway ? Settings::Copy::Portable : Settings::Copy::ReadOnly);
+    QVERIFY(
+        QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    // A read-only file system, on which nobody may create a file, root included: the copy
+    // keeps its theme in the user's folder.
+    const QString readOnly = QStringLiteral("/proc");
+    QCOMPARE(Settings::portableCopyIn(readOnly), Settings::Copy::ReadOnly);
+    QTemporaryDir user;
+    const auto there = [&] { return Settings::locate(readOnly, user.path(), Settings::portableCopyIn(readOnly)); };
+    {
+        Form1 form(there());
+        form.findChild<QAction *>(QStringLiteral("sky"))->trigger();
+        QVERIFY(form.close());
+    }
+    QCOMPARE(contentOf(user.filePath(QStringLiteral("settings.ini"))), QByteArray("sky|1|noanime\r\n"));
+    Form1 again(there());
+    QVERIFY(again.findChild<QAction *>(QStringLiteral("sky"))->isChecked());
 }
 
 QTEST_MAIN(SettingsTest)

@@ -2,8 +2,10 @@
 // Renders the one icon drawing into what desktops want:
 //   make-icons ICON.svg OUTDIR NAME
 // writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for the sizes of the icon theme, and
-// OUTDIR/NAME.ico with the 14 images a Windows program file carries: 48, 32, 24 and 16 px
-// in 16 and in 256 colours, and 128, 64, 48, 32, 24 and 16 px in 32-bit colour with alpha.
+// OUTDIR/NAME.ico with the 17 images a Windows program file carries: 48, 32, 24 and 16 px
+// in 16 and in 256 colours, and 256, 128, 64, 48, 40, 32, 24, 20 and 16 px in 32-bit colour
+// with alpha (20 and 40 are the small icons at 125 and 200 %, 256 the large ones).
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -98,18 +100,30 @@ QByteArray bitmap(const QImage &source, int bits)
     return out;
 }
 
+// The large image as PNG, as Windows reads it since Vista: a quarter of the bitmap's size.
+QByteArray png(const QImage &image)
+{
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return out;
+}
+
 QByteArray icoFile(QSvgRenderer &drawing)
 {
-    const std::pair<int, int> images[] = {{48, 4}, {32, 4},   {24, 4},  {16, 4},  {48, 8},  {32, 8},  {24, 8},
-                                          {16, 8}, {128, 32}, {64, 32}, {48, 32}, {32, 32}, {24, 32}, {16, 32}};
+    const std::pair<int, int> images[] = {{48, 4},  {32, 4},  {24, 4},   {16, 4},   {48, 8},  {32, 8},
+                                          {24, 8},  {16, 8},  {256, 32}, {128, 32}, {64, 32}, {48, 32},
+                                          {40, 32}, {32, 32}, {24, 32},  {20, 32},  {16, 32}};
     QByteArray directory, data;
     put<quint16>(directory, 0);
     put<quint16>(directory, 1);
     put<quint16>(directory, quint16(std::size(images)));
     const int start = 6 + 16 * int(std::size(images));
     for (const auto &[size, bits] : images) {
-        const QByteArray image = bitmap(render(drawing, size), bits);
-        directory.append(char(size)).append(char(size)).append(char(bits == 4 ? 16 : 0)).append('\0');
+        const QByteArray image = size == 256 ? png(render(drawing, size)) : bitmap(render(drawing, size), bits);
+        // A width and height of 256 are written as 0.
+        directory.append(char(size % 256)).append(char(size % 256)).append(char(bits == 4 ? 16 : 0)).append('\0');
         put<quint16>(directory, 1);
         put<quint16>(directory, quint16(bits));
         put<quint32>(directory, quint32(image.size()));

@@ -4,12 +4,14 @@
 #include "access/activation.h"
 #include "access/announcer.h"
 #include "desktop/fixedframe.h"
-#include "desktop/waylandframe.h"
+#include "desktop/menustepping.h"
+#include "desktop/waylandframing.h"
 #include "widgets/controls.h"
 #include "widgets/twips.h"
 #include "window/accessibility.h"
 #include "window/design.h"
 #include "window/helppanels.h"
+#include "window/unsavednotice.h"
 
 #include <cstdio>
 #include <QActionGroup>
@@ -47,8 +49,9 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     setWindowTitle(QString::fromUtf8(Design::kCaption));
     setWindowIcon(QIcon(new DrawingIconEngine(QStringLiteral(":/icon.svg"))));
     setFont(designFont(Font::Body));
-    if (WaylandFrame::isWanted())
-        new WaylandFrame(this, Twips::toPixels(Design::kTitleBarHeight), sideBorders() / 2);
+    if (WaylandFraming::isWanted())
+        m_waylandFraming = new WaylandFraming(this, Twips::toPixels(Design::kTitleBarHeight), sideBorders() / 2,
+                                              [this] { fitToFrame(); });
     buildMenus();
 
     auto *client = new QWidget(this);
@@ -83,6 +86,7 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
                        menuBar()->sizeHint().height() + Twips::toPixels(Design::kClientHeight))
                      .grownBy(contentsMargins())); // a frame of the window's own
     m_frame = new FixedFrame(this, sideBorders());
+    fitToFrame();
     Form_Load();
     m_frame->centreOnScreen();
     m_animateCheck->setFocus();
@@ -122,6 +126,8 @@ void Form1::buildMenus()
         menuBar()->setActiveAction(first->menuAction());
         first->setActiveAction(first->actions().constFirst()); // so that the arrows go on from there
     });
+    if (MenuStepping::isWanted())
+        new MenuStepping(menuBar());
     m_saveOnExit = action("save");
     m_themeItems = {{Theme::Default, action("default")}, {Theme::Sky, action("sky")}, {Theme::Earth, action("earth")}};
 }
@@ -256,21 +262,43 @@ void Form1::Form_Load()
     setLayoutWidths(Design::kNarrowOuterWidth, Design::kNarrowFrameWidth);
 }
 
-void Form1::Form_Unload()
+bool Form1::Form_Unload()
 {
     std::optional<Theme> marked;
     for (auto [theme, item] : std::as_const(m_themeItems))
         if (!marked && item->isChecked())
             marked = theme;
     const QByteArray line = Settings::line(marked, m_saveOnExit->isChecked(), m_animateCheck->isChecked());
-    if (!Settings::write(m_settings.writePath, line))
-        std::fprintf(stderr, "cylinder-ratio: could not save the settings to %s\n", qPrintable(m_settings.writePath));
+    if (Settings::write(m_settings.writePath, line))
+        return true;
+    std::fprintf(stderr, "cylinder-ratio: could not save the settings to %s\n", qPrintable(m_settings.writePath));
+    return false;
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    Form_Unload();
+    if (!Form_Unload() && !m_toldUnsaved) {
+        m_toldUnsaved = true; // a second request to close, from the system, adds no second notice
+        tellSettingsNotSaved(windowTitle(), m_settings.writePath);
+    }
     event->accept();
+    if (m_waylandFraming)
+        m_waylandFraming->windowClosing();
+}
+
+void Form1::setVisible(bool visible)
+{
+    QMainWindow::setVisible(visible);
+    if (visible && m_waylandFraming)
+        m_waylandFraming->windowShown();
+}
+
+// The height follows the frame the window draws itself, if any; the width, a frame drawn outside.
+void Form1::fitToFrame()
+{
+    setMinimumHeight(menuBar()->sizeHint().height() + Twips::toPixels(Design::kClientHeight)
+                     + contentsMargins().top() + contentsMargins().bottom());
+    m_frame->setFrameUnmeasured(m_waylandFraming && m_waylandFraming->byCompositor());
 }
 
 // ---- The ratio ----

@@ -11,6 +11,7 @@
 
 class AutoLabel;
 class FixedFrame;
+class WaylandFraming;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -26,6 +27,7 @@ class Form1 : public QMainWindow
     Q_OBJECT
 public:
     explicit Form1(const Settings::Location &settings = Settings::defaultLocation(), QWidget *parent = nullptr);
+    void setVisible(bool visible) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -37,7 +39,7 @@ private:
     void connectControls();
 
     void Form_Load();
-    void Form_Unload();
+    bool Form_Unload(); // whether the settings were saved
 
     void showRatio();
     void showVerdict(Module1::Verdict verdict);
@@ -46,6 +48,7 @@ private:
     void showMessage(const QString &text);
 
     void setLayoutWidths(int outerWidth, int frameWidth);
+    void fitToFrame();
 
     void applyTheme(Theme theme);
     void Check1_Click();
@@ -65,8 +68,10 @@ private:
     void addThemed(QWidget *control, ColorProperty property, Role role);
 
     Settings::Location m_settings;
+    bool m_toldUnsaved = false; // that the settings could not be saved
     PistonStroke m_stroke;
     FixedFrame *m_frame = nullptr;
+    WaylandFraming *m_waylandFraming = nullptr;
 
     QFrame *m_calculator = nullptr;
     QComboBox *m_barrelBore = nullptr;

@@ -7,6 +7,7 @@ Run inside dbus-run-session. Every wait is bounded; whatever cannot start fails 
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -57,7 +58,7 @@ class Session:
         try:
             self._start_all()
         except BaseException:
-            self.__exit__(None, None, None)
+            self.__exit__(*sys.exc_info())
             raise
         return self
 
@@ -197,7 +198,7 @@ class Session:
         self.window.clear_cache()
         return self.app_process.poll() is None and self.window.get_child_count() > 0
 
-    def __exit__(self, *exc):
+    def __exit__(self, failure, *exc):
         for process in reversed(self.processes):
             if process.poll() is None:
                 process.terminate()
@@ -208,7 +209,18 @@ class Session:
                     process.wait()
         if self.screen_reader and hasattr(self, "speech"):
             self.speech.close()
+        if failure is not None:
+            self._print_logs()
         self.dir.cleanup()
+
+    def _print_logs(self):
+        """What the X server, the screen reader and the speech server wrote, the end of each, so
+        that a failure says why; the program's own output goes to the test's."""
+        for name in sorted(os.listdir(self.dir.name)):
+            if name.endswith(".log"):
+                with open(os.path.join(self.dir.name, name), errors="replace") as log:
+                    print("----", name, "(its last lines):", *log.readlines()[-100:], sep="\n", end="",
+                          file=sys.stderr)
 
 
 def text_of(accessible):
