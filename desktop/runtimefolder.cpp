@@ -42,6 +42,10 @@ void nameRuntimeFolderWhenNoSessionDoes()
             return; // the application says why it goes without
         folder = pattern;
     }
+    // The session manager's ICE authority lies in the home folder when no runtime folder was
+    // named; once one is, the session library would look for it there instead.
+    if (qEnvironmentVariableIsEmpty("ICEAUTHORITY") && !qEnvironmentVariableIsEmpty("HOME"))
+        ::setenv("ICEAUTHORITY", qgetenv("HOME").append("/.ICEauthority").constData(), 1);
     ::setenv("XDG_RUNTIME_DIR", folder.constData(), 1);
 #endif
 }

@@ -49,8 +49,12 @@ void closeOnSignals(QWidget *window)
 
 void closeWhenTheSystemAsks(QWidget *window)
 {
+#ifdef Q_OS_WIN
+    // Windows asks only when the session ends, and then ends the process without closing its
+    // windows. An X11 session manager asks at every checkpoint too, and closes the windows itself
+    // when the session ends.
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, window, &QWidget::close);
-#ifdef Q_OS_UNIX
+#elif defined(Q_OS_UNIX)
     closeOnSignals(window);
 #endif
 }

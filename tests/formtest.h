@@ -63,17 +63,6 @@ inline std::shared_ptr<SeenMessage> answerNextMessage()
     return MessageAnswerer::instance().expect();
 }
 
-// The default locale for one test; the previous one comes back however the test ends.
-class LocaleForTest
-{
-public:
-    explicit LocaleForTest(const QLocale &locale) { QLocale::setDefault(locale); }
-    ~LocaleForTest() { QLocale::setDefault(m_previous); }
-
-private:
-    QLocale m_previous;
-};
-
 // A window whose settings.ini lives in a fresh temporary folder.
 struct FormUnderTest {
     explicit FormUnderTest(const QByteArray &settings = {}, bool writeSettings = false)

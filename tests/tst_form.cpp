@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The main window's behaviour; how it looks is checked by tst_pictures.
+// The main window's behaviour: calculator, converter and help panels; how it looks is checked by tst_pictures.
 #include "formtest.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QToolTip>
+
+using namespace Qt::StringLiterals;
 
 class FormTest : public QObject
 {
@@ -14,9 +20,13 @@ private slots:
     void localesShowAndReadBackTheirOwnDecimals_data();
     void localesShowAndReadBackTheirOwnDecimals();
     void keyboardAloneFollowsTheTabOrderConvertsAndComputes();
-    void computeNowAndTheButtonGiveTheDesignedResults();
     void badInputShowsTheMessageAndKeepsEarlierResults();
+    void convertsFromTheBoxThatHoldsText_data();
+    void convertsFromTheBoxThatHoldsText();
+    void eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt();
     void everyLabelCoversTheInkOfItsCaption();
+    void eachControlShowsItsToolTipUnderThePointer_data();
+    void eachControlShowsItsToolTipUnderThePointer();
 };
 
 void FormTest::opensAsDesigned()
@@ -70,7 +80,8 @@ void FormTest::localesShowAndReadBackTheirOwnDecimals_data()
 void FormTest::localesShowAndReadBackTheirOwnDecimals()
 {
     QFETCH(QString, point);
-    const LocaleForTest given{QLocale(QLatin1String(QTest::currentDataTag()))};
+    QLocale::setDefault(QLocale(QLatin1String(QTest::currentDataTag())));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
     const auto decimal = [&point](const char *text) { return QString::fromLatin1(text).replace('.', point); };
     FormUnderTest t;
     // List picks compute with their value: 6.03 mm bore, 363 mm barrel.
@@ -130,19 +141,6 @@ void FormTest::keyboardAloneFollowsTheTabOrderConvertsAndComputes()
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("28.5578")); // read-only, yet copied
 }
 
-void FormTest::computeNowAndTheButtonGiveTheDesignedResults()
-{
-    for (auto [pad, volume, ratio] : {std::tuple{false, "27558.4302", "2.6584 : 1"}, {true, "26246.124", "2.5318 : 1"}})
-        for (const bool menu : {false, true}) {
-            FormUnderTest t;
-            t.enterMeasurements();
-            t.find<QCheckBox>("Check2")->setChecked(pad);
-            menu ? t.trigger("computenow") : t.click("Command1");
-            QCOMPARE((QStringList{t.text("Text5"), t.text("Text6"), t.text("Text7"), t.text("Text8"), t.text("Text9")}),
-                     (QStringList{"28.5578", "10366.4814", "437.4354", volume, ratio}));
-        }
-}
-
 void FormTest::badInputShowsTheMessageAndKeepsEarlierResults()
 {
     FormUnderTest t;
@@ -152,17 +150,126 @@ void FormTest::badInputShowsTheMessageAndKeepsEarlierResults()
              (std::tuple{QStringLiteral("Cylinder-to-Barrel Ratio v.3"),
                          QStringLiteral("Pls. Input all required data."), int(QMessageBox::NoIcon), 1}));
 
+    // From the menu, with the pad: 13 mm off the cylinder's length.
     t.enterMeasurements();
-    t.click("Command1");
+    t.find<QCheckBox>("Check2")->setChecked(true);
+    t.trigger("computenow");
+    QCOMPARE((QStringList{t.text("Text5"), t.text("Text6"), t.text("Text7"), t.text("Text8"), t.text("Text9")}),
+             (QStringList{"28.5578", "10366.4814", "437.4354", "26246.124", "2.5318 : 1"}));
     const QColor verdict = t.find("Text9")->palette().color(QPalette::Base);
     t.setText("Combo1", QStringLiteral("0"));
     seen = answerNextMessage();
     t.click("Command1");
     QVERIFY(seen->shown);
     QCOMPARE((QStringList{t.text("Text5"), t.text("Text8"), t.text("Text9")}),
-             (QStringList{"0", "27558.4302", "2.6584 : 1"}));
+             (QStringList{"0", "26246.124", "2.5318 : 1"}));
     QCOMPARE(t.find<QLabel>("Label1")->text(), QStringLiteral("Ratio Ok"));
     QCOMPARE(t.find("Text9")->palette().color(QPalette::Base), verdict);
+}
+
+void FormTest::convertsFromTheBoxThatHoldsText_data()
+{
+    QTest::addColumn<QStringList>("entered"); // inches, millimetres
+    QTest::addColumn<QStringList>("expected"); // inches, millimetres, or the message
+    // clang-format off
+    QTest::newRow("73 mm") << QStringList{"", "73"} << QStringList{"2.874", "73"};
+    QTest::newRow("both: inches win") << QStringList{"0.5", "99"} << QStringList{"0.5", "12.7"};
+    QTest::newRow("blanks around") << QStringList{" 2 ", "10"} << QStringList{" 2 ", "50.8"};
+    QTest::newRow("both empty") << QStringList{"", ""} << QStringList{"", ""};
+    QTest::newRow("letters") << QStringList{"abc", "5"} << QStringList{"Type a number of inches to convert."};
+    QTest::newRow("only blanks") << QStringList{"   ", ""} << QStringList{"Type a number of inches to convert."};
+    QTest::newRow("mm nan") << QStringList{"", "nan"} << QStringList{"Type a number of millimetres to convert."};
+    // clang-format on
+}
+
+void FormTest::convertsFromTheBoxThatHoldsText()
+{
+    QFETCH(QStringList, entered);
+    QFETCH(QStringList, expected);
+    FormUnderTest t;
+    t.setText("Text1", entered[0]);
+    t.setText("Text2", entered[1]);
+    // Any message but the expected one fails the test.
+    const auto seen = expected.size() == 1 ? answerNextMessage() : std::make_shared<SeenMessage>();
+    t.click("Command2");
+    if (expected.size() == 1) {
+        QCOMPARE(seen->text, expected[0]);
+        QCOMPARE(seen->title, QStringLiteral("Cylinder-to-Barrel Ratio v.3"));
+        expected = entered; // and nothing is written
+    }
+    QCOMPARE((QStringList{t.text("Text1"), t.text("Text2")}), expected);
+}
+
+namespace {
+const char *const kItems[] = {"vormektypes", "cylmeas", "how2use", "info"};
+const char *const kFrames[] = {"Frame2", "Frame3", "Frame4", "Frame5"};
+
+void expectLayout(const FormUnderTest &t, const char *open, int outer, int frame1)
+{
+    for (const char *frame : kFrames)
+        QCOMPARE(t.find(frame)->isVisible(), open && qstrcmp(frame, open) == 0);
+    QCOMPARE(t.form->frameGeometry().width(), px(outer));
+    QCOMPARE(t.find("Frame1")->width(), px(frame1));
+}
+} // namespace
+
+void FormTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt()
+{
+    FormUnderTest t;
+    QVERIFY(t.showAndActivate());
+    const auto text = [&t](const char *name) { return t.find<QPlainTextEdit>(name)->toPlainText(); };
+    // The blanks at line ends and the hand breaks, which no picture shows.
+    QVERIFY(text("Text11").startsWith(QLatin1String("#1 - input the entire length of the \n")));
+    QVERIFY(text("Text12").contains(QRegularExpression("of the \n(.|\n)*etc., \n(.|\n)*compensated.\n$")));
+    QVERIFY(text("Text13").contains(QLatin1String("pad - used \n")));
+    QVERIFY(text("Text3").contains(QLatin1String("C15\n               M4A1 RIS,SR16,SIG551\n")));
+
+    const QRect narrow = t.form->geometry();
+    for (int i = 0; i < 4; ++i) {
+        t.trigger(kItems[(i + 1) % 4]); // another panel is open: this one replaces it
+        t.trigger(kItems[i]);
+        t.trigger(kItems[i]); // already open: nothing changes
+        expectLayout(t, kFrames[i], 8070, 7875);
+        QCOMPARE(t.form->geometry().adjusted(0, 0, narrow.width() - t.form->width(), 0), narrow); // only wider
+
+        // Opened, its first text has the focus; Tab goes through its texts to its close label and
+        // then leaves it for good.
+        QList<QWidget *> stops;
+        for (auto *box : t.find(kFrames[i])->findChildren<QPlainTextEdit *>())
+            stops.append(box);
+        stops.append(t.find(QByteArray("close" + QByteArray::number(i + 2)).constData()));
+        QCOMPARE(QApplication::focusWidget(), stops.first());
+        for (QWidget *next : stops.mid(1)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        for (int tab = 0; tab < 20; ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(!t.find(kFrames[i])->isAncestorOf(QApplication::focusWidget()));
+        }
+        for (auto *box : t.find(kFrames[i])->findChildren<QPlainTextEdit *>()) {
+            const QString before = box->toPlainText();
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
+            QCOMPARE(QApplication::focusWidget(), box);
+            QTest::keyClicks(box, QStringLiteral("typed"));
+            QCOMPARE(box->toPlainText(), before);
+            QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+            QVERIFY(box->textCursor().hasSelection());
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // from a panel's text box
+        expectLayout(t, nullptr, 5130, 4905);
+        t.trigger(kItems[i]);
+
+        auto *close = t.find<QLabel>(QByteArray("close" + QByteArray::number(i + 2)).constData());
+        QTest::mousePress(close, Qt::RightButton);
+        QTest::mouseRelease(close, Qt::LeftButton);
+        QTest::mousePress(close, Qt::LeftButton);
+        QTest::mouseRelease(close, Qt::LeftButton, {}, close->rect().center() + QPoint(0, 200));
+        expectLayout(t, kFrames[i], 8070, 7875);
+        QTest::mouseClick(close, Qt::LeftButton);
+        expectLayout(t, nullptr, 5130, 4905);
+        QCOMPARE(t.form->geometry(), narrow);
+    }
 }
 
 // The caption drawn where its label draws it but unclipped, so that the margin around the label
@@ -212,6 +319,59 @@ void FormTest::everyLabelCoversTheInkOfItsCaption()
         const QString cut = firstCutLabel(t.form.get());
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
     }
+}
+
+void FormTest::eachControlShowsItsToolTipUnderThePointer_data()
+{
+    QTest::addColumn<QString>("panel"); // the help panel open, if any
+    QTest::addColumn<QString>("tip");
+    QHash<QString, QString> tips;
+    for (const QString &tip :
+         QStringLiteral("Text1 inches|Text2 millimeter|Command2 Convert|Combo1 input inner barrel "
+                        "diameter|Combo2 input barrel length|Combo3 input cylinder inner diameter|"
+                        "Combo4 input cylinder usable length|Text5 inner barrel area|Text6 inner "
+                        "barrel volume|Text7 cylinder area|Text8 cylinder volume|Command1 Press to "
+                        "compute Ratio|Text9 Cylinder-to-Barrel Ratio [under ratio<1.5~3>over ratio]")
+             .split(u'|'))
+        tips.insert(tip.section(u' ', 0, 0), tip.section(u' ', 1));
+    // Every other control the pointer can rest on has none, on the calculator and on each panel.
+    const auto unnamed = [](const QWidget *w) {
+        return w->objectName().isEmpty() || w->objectName().startsWith("qt_"_L1);
+    };
+    QSet<QString> reached;
+    FormUnderTest t;
+    t.form->show();
+    for (const char *panel : {"", "vormektypes", "cylmeas", "how2use", "info"}) {
+        if (*panel)
+            t.trigger(panel);
+        for (QWidget *control : t.form->findChildren<QWidget *>()) {
+            const QWidget *under = t.form->childAt(control->mapTo(t.form.get(), control->rect().center()));
+            if (control->isVisible() && !unnamed(control) && !reached.contains(control->objectName()) && under
+                && (under == control || (control->isAncestorOf(under) && unnamed(under)))) {
+                reached.insert(control->objectName());
+                QTest::addRow("%s %s", panel, qPrintable(control->objectName()))
+                    << QString::fromLatin1(panel) << tips.value(control->objectName());
+            }
+        }
+    }
+    QVERIFY(reached.contains(QSet<QString>(tips.keyBegin(), tips.keyEnd())));
+}
+
+void FormTest::eachControlShowsItsToolTipUnderThePointer()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, tip);
+    FormUnderTest t;
+    t.form->show();
+    if (!panel.isEmpty())
+        t.trigger(qPrintable(panel));
+    QWidget *control = t.find(QTest::currentDataTag() + panel.size() + 1);
+    const QPoint at = control->mapTo(t.form.get(), control->rect().center());
+    QWidget *under = t.form->childAt(at);
+    QHelpEvent hover(QEvent::ToolTip, under->mapFrom(t.form.get(), at), t.form->mapToGlobal(at));
+    QApplication::sendEvent(under, &hover);
+    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(FormTest)

@@ -16,7 +16,6 @@ private slots:
     void readsTypedNumbersAndRejectsTheRest_data();
     void readsTypedNumbersAndRejectsTheRest();
     void roundsHalvesToEven();
-    void listItemsShowTheLocalesDecimalSeparator();
     void computesTheRatioStepByStep_data();
     void computesTheRatioStepByStep();
     void convertsInchesAndMillimetres_data();
@@ -87,18 +86,6 @@ void Module1Test::roundsHalvesToEven()
         {0.00005, 4, 0.0}, {2.5, 0, 2.0}, {3.5, 0, 4.0}, {-2.5, 0, -2.0}, {28.557762, 4, 28.5578}};
     for (const auto &[x, places, rounded] : cases)
         QCOMPARE(RoundHalfEven(x, places), rounded);
-}
-
-void Module1Test::listItemsShowTheLocalesDecimalSeparator()
-{
-    // The same digits as the results, whatever digits the locale itself would use; words stay.
-    for (const QLocale &locale :
-         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
-        const QString item = ListItemText(QStringLiteral("6.0300"), locale);
-        QCOMPARE(item, QLatin1String("6") + locale.decimalPoint() + QLatin1String("0300"));
-        QVERIFY2(TextToNumber(item, locale) == 6.03, qPrintable(item + QLatin1String(" in ") + locale.name()));
-        QCOMPARE(ListItemText(QStringLiteral("Type '0'"), locale), QStringLiteral("Type '0'"));
-    }
 }
 
 void Module1Test::computesTheRatioStepByStep_data()

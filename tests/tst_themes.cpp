@@ -10,7 +10,6 @@ class ThemesTest : public QObject
 private slots:
     void eachRoleShowsItsColour_data();
     void eachRoleShowsItsColour();
-    void noThemeTouchesTheVerdictOrTheMenuBar();
 };
 
 namespace {
@@ -90,22 +89,6 @@ void ThemesTest::eachRoleShowsItsColour()
         t.trigger("how2use");
         QCOMPARE(strayGround(t.form.get(), colour), QString());
     }
-}
-
-void ThemesTest::noThemeTouchesTheVerdictOrTheMenuBar()
-{
-    FormUnderTest t;
-    t.form->show();
-    const QImage menuBar = t.form->menuBar()->grab().toImage();
-    t.trigger("sky");
-    QCOMPARE(t.form->menuBar()->grab().toImage(), menuBar);
-    QCOMPARE(pixelOf(t.find("Text9"), QPoint(3, 3)), QApplication::palette().color(QPalette::Base)); // no verdict yet
-
-    t.enterMeasurements();
-    t.click("Command1");
-    t.trigger("earth");
-    QCOMPARE(pixelOf(t.find("Text9"), QPoint(3, 3)), QColor(0, 192, 0));
-    QVERIFY(shows(t.find("Label1"), QColor(0, 192, 0)));
 }
 
 QTEST_MAIN(ThemesTest)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "programprocess.h"
 
+using namespace Qt::StringLiterals;
+
 // The real program under a real X server and window manager, measured with xwininfo and xprop,
 // and pushed about with wmctrl and xdotool as a user or another program would.
 class WindowManagersTest : public QObject
@@ -20,6 +22,7 @@ private slots:
         QTest::newRow("metacity, no side borders") << QStringLiteral("metacity --sm-disable");
     }
     void keepsItsWidthsPlaceAndHintsWhateverIsAsked();
+    void outlivesASessionCheckpointAndEndsWithTheSession();
 };
 
 void WindowManagersTest::keepsItsWidthsPlaceAndHintsWhateverIsAsked()
@@ -38,12 +41,7 @@ void WindowManagersTest::keepsItsWidthsPlaceAndHintsWhateverIsAsked()
         QFile file(QString::fromLatin1(name));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
     }
-    // Without -noreset, every short client such as xprop that leaves last resets the server,
-    // which turns away whoever connects meanwhile: now and then the window manager.
-    QProcess &server =
-        program.startBeside(QStringLiteral("Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp"));
-    QVERIFY2(server.waitForReadyRead(30000), "Xvfb did not start");
-    program.environment.insert(QStringLiteral("DISPLAY"), ':' + QString::fromLatin1(server.readLine().trimmed()));
+    QVERIFY2(program.startXServer(), "Xvfb did not start");
     QVERIFY2(program.startSessionBus(), "no session bus");
     program.startBeside(windowManager).setWorkingDirectory(program.folder.path());
     const auto managed = [&] { return program.run(QStringLiteral("xprop -root _NET_SUPPORTING_WM_CHECK"), 2000); };
@@ -146,6 +144,62 @@ void WindowManagersTest::keepsItsWidthsPlaceAndHintsWhateverIsAsked()
     QVERIFY(program.endWith(SIGTERM));
     QCOMPARE(program.settings(), QByteArray("default|1|noanime\r\n"));
     QCOMPARE(program.process.readAllStandardError(), QByteArray());
+}
+
+// Under xsm, an X session manager, driven by its own buttons: "Checkpoint", then "Shutdown" >
+// "With Checkpoint", each confirmed in its dialog.
+void WindowManagersTest::outlivesASessionCheckpointAndEndsWithTheSession()
+{
+    REQUIRE_TOOLS("Xvfb", "xsm", "xdotool");
+    ProgramProcess program(ProgramProcess::Display::TestsOwn);
+    // As where no login manager names a runtime folder: xsm keeps its ICE authority in the home folder.
+    for (const char *name : {"XDG_RUNTIME_DIR", "ICEAUTHORITY", "SESSION_MANAGER"})
+        program.environment.remove(QLatin1String(name));
+    program.environment.insert(QStringLiteral("HOME"), program.folder.path());
+    QVERIFY2(program.startXServer(), "Xvfb did not start");
+    // xsm starts what its startup file names: a script that tells the test where xsm listens.
+    for (const auto &[name, text] :
+         {std::pair(".xsmstartup", "sh " + program.folder.filePath(QStringLiteral("announce")).toLocal8Bit() + '\n'),
+          std::pair("announce", QByteArray("cd \"$HOME\" && echo \"$SESSION_MANAGER\" >new && mv new address\n")),
+          std::pair("settings.ini", QByteArray("earth|1|anime\r\nand a line the program never writes\r\n"))}) {
+        QFile file(program.folder.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+    }
+    QFile address(program.folder.filePath(QStringLiteral("address")));
+    QProcess &manager = program.startBeside(QStringLiteral("xsm"));
+    QVERIFY2(within(30000, [&] { return address.size() > 1; }), "xsm started nothing");
+    QVERIFY(address.open(QIODevice::ReadOnly));
+    program.environment.insert(QStringLiteral("SESSION_MANAGER"), QString::fromLocal8Bit(address.readAll().trimmed()));
+    QVERIFY(program.start());
+
+    // A shown window's id, once there is one with that name.
+    const auto window = [&](const char *name) {
+        QByteArray id;
+        within(10000, [&] { return !(id = program.run("xdotool search --onlyvisible --name "_L1 + name)).isEmpty(); });
+        return QString::fromLatin1(id.split('\n').first());
+    };
+    const QString xsm = window("^xsm:");
+    // A press in xsm's window, then its dialog's first button, under a field for the session's name.
+    const auto ask = [&](const char *press, const char *dialog) {
+        program.run(u"xdotool mousemove --window %1 "_s.arg(xsm) + QLatin1String(press));
+        const QString id = window(dialog);
+        program.run(u"xdotool mousemove --window %1 190 20 click 1 type saved"_s.arg(id)); // type takes all after it
+        program.run(u"xdotool mousemove --window %1 40 107 click 1"_s.arg(id));
+        return !id.isEmpty();
+    };
+    QVERIFY(ask("45 36 click 1", "^Checkpoint$"));
+    // The session is saved once every client has answered: the program neither refused nor hung.
+    QVERIFY2(within(20000, [&] { return QFileInfo::exists(program.folder.filePath(QStringLiteral(".XSM-saved"))); }),
+             "the checkpoint never ended");
+    QTest::qWait(1000);
+    QVERIFY2(program.process.state() == QProcess::Running, "a checkpoint closed the program");
+    QVERIFY(program.settings().contains("never writes"));
+
+    QVERIFY(ask("135 36 mousedown 1 sleep 1 mousemove_relative 0 20 mouseup 1", "^Shutdown$"));
+    QVERIFY2(program.process.waitForFinished(20000), "the session ended, the program not");
+    QCOMPARE(program.process.exitCode(), 0);
+    QCOMPARE(program.settings(), QByteArray("earth|1|anime\r\n"));
+    QVERIFY2(manager.waitForFinished(20000), "the session manager was kept from ending");
 }
 
 QTEST_GUILESS_MAIN(WindowManagersTest)
