@@ -233,7 +233,8 @@ void FormTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt()
         QCOMPARE(t.form->geometry().adjusted(0, 0, narrow.width() - t.form->width(), 0), narrow); // only wider
 
         // Opened, its first text has the focus; Tab goes through its texts to its close label and
-        // then leaves it for good.
+        // then leaves it for the window's own sequence, which never enters a panel; Shift+Tab
+        // retraces both steps.
         QList<QWidget *> stops;
         for (auto *box : t.find(kFrames[i])->findChildren<QPlainTextEdit *>())
             stops.append(box);
@@ -243,10 +244,23 @@ void FormTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt()
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
-        for (int tab = 0; tab < 20; ++tab) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY(!t.find(kFrames[i])->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *left = QApplication::focusWidget();
+        QVERIFY(!t.find(kFrames[i])->isAncestorOf(left));
+        QTest::keyClick(left, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), stops.last());
+        for (qsizetype at = stops.size() - 2; at >= 0; --at) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), stops[at]);
         }
+        for (qsizetype at = 0; at < stops.size(); ++at) // on to the close label, and out
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        for (int tab = 0; tab < 20; ++tab) {
+            QVERIFY(!t.find(kFrames[i])->isAncestorOf(QApplication::focusWidget()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier); // only right after leaving
+        QVERIFY(!t.find(kFrames[i])->isAncestorOf(QApplication::focusWidget()));
         for (auto *box : t.find(kFrames[i])->findChildren<QPlainTextEdit *>()) {
             const QString before = box->toPlainText();
             QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(20, 8));

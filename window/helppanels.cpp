@@ -24,6 +24,7 @@ HelpPanels::HelpPanels(QFrame *calculator, QWidget *window, std::function<void(b
         for (QWidget *stop : stopsAround(panel->findChild<QPlainTextEdit *>()))
             stop->installEventFilter(this);
     }
+    connect(qApp, &QApplication::focusChanged, this, &HelpPanels::followFocus);
     // Escape closes the open panel from wherever the focus is.
     m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     m_escape->setEnabled(false);
@@ -45,13 +46,37 @@ bool HelpPanels::eventFilter(QObject *watched, QEvent *event)
         : key == QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab) ? -1
                                                                      : 0;
     auto *stop = static_cast<QWidget *>(watched);
+    if (step == -1 && stop == m_leftTo && m_leftFrom && m_leftFrom->isVisible()) {
+        m_leftFrom->setFocus(Qt::BacktabFocusReason);
+        return true;
+    }
     const QList<QWidget *> path = stopsAround(stop);
     const qsizetype at = path.indexOf(stop);
-    // From the close label, Tab goes on along the window's own sequence.
-    if (step == 0 || at < 0 || (step == 1 && at == path.size() - 1))
+    // From the close label, Tab goes on along the window's own sequence, and Shift+Tab from
+    // where it went comes back.
+    if (step == 0 || at < 0)
         return false;
+    if (step == 1 && at == path.size() - 1) {
+        m_leftFrom = stop;
+        return false;
+    }
     path[std::max<qsizetype>(at + step, 0)]->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
+}
+
+// Notes where Tab from a close label went, until the focus moves on from there.
+void HelpPanels::followFocus(QWidget *old, QWidget *now)
+{
+    if (m_leftFrom && !m_leftTo && old == m_leftFrom) {
+        m_leftTo = now;
+        if (now)
+            now->installEventFilter(this);
+        return;
+    }
+    if (m_leftTo && now != m_leftTo)
+        m_leftTo->removeEventFilter(this);
+    if (now != m_leftTo)
+        m_leftFrom = m_leftTo = nullptr;
 }
 
 // The panel's keyboard path that the stop lies on: its texts in order, then its close label.

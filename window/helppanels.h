@@ -26,10 +26,13 @@ private:
     void open(QWidget *panel);
     void close(QWidget *panel);
     QList<QWidget *> stopsAround(QWidget *stop) const;
+    void followFocus(QWidget *old, QWidget *now);
 
     QWidget *m_window;
     std::function<void(bool wide)> m_setWide;
     QList<QFrame *> m_panels;
     QShortcut *m_escape; // closes the open panel
     QPointer<QWidget> m_focusBeforePanel; // where closing a panel returns the focus
+    QPointer<QWidget> m_leftFrom; // the close label that Tab has just left its panel from...
+    QPointer<QWidget> m_leftTo; // ...and where it went, from where Shift+Tab goes back
 };
