@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "access/activation.h"
 
+#include "access/helptextaccess.h"
+#include "access/statechange.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QTimer>
@@ -10,6 +13,27 @@
 #include <utility>
 
 namespace {
+
+// Whether the widget or one it belongs to, such as a drop-down list owning its edit field, has the focus.
+bool hasFocusWithin(const QWidget *widget)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == widget || focus->isAncestorOf(widget));
+}
+
+// Whether the report tells that all of a text is removed. It comes before the text has changed.
+bool isEmptying(QAccessibleEvent *event)
+{
+    QAccessibleTextInterface *text = event->accessibleInterface()->textInterface();
+    if (!text)
+        return false;
+    if (event->type() == QAccessible::TextRemoved) {
+        const auto *removal = static_cast<QAccessibleTextRemoveEvent *>(event);
+        return removal->changePosition() == 0 && removal->textRemoved().size() >= text->characterCount();
+    }
+    return event->type() == QAccessible::TextUpdated
+        && static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted().isEmpty();
+}
 
 // Qt reports its window active anew when a drop-down list or menu opens over it and again when
 // that closes, and when a message box opens, though the window never stopped being active; a
@@ -24,6 +48,16 @@ void passUpdate(QAccessibleEvent *event)
     // after the next menu has taken it: while a menu or list is open, the focus is in it.
     if (popup && event->type() == QAccessible::Focus && widget && widget != popup && !popup->isAncestorOf(widget))
         return;
+    // A box loses its selection with the focus (Tab on, a list or menu opening), and a box that
+    // the focus enters empties the other converter box; each is told before the focus moves.
+    // The user unselected and deleted nothing, and a screen reader would say so: the selections,
+    // carets and emptyings of boxes without the focus stay here.
+    const bool unfocused = widget && !hasFocusWithin(widget);
+    if (unfocused
+        && (event->type() == QAccessible::TextSelectionChanged || event->type() == QAccessible::TextCaretMoved
+            || isEmptying(event)))
+        return;
+    tellContinuationFocus(event);
     if (event->type() == QAccessible::StateChanged
         && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active) {
         const QWidget *cover = popup ? popup : QApplication::activeModalWidget();
@@ -41,6 +75,7 @@ void passUpdate(QAccessibleEvent *event)
     }
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
+    tellVisibility(event);
     QAccessible::installUpdateHandler(passUpdate);
 }
 

@@ -5,7 +5,8 @@ class QWidget;
 
 // Keeps from assistive technology the reports of the window's activation that Qt sends when
 // nothing changed for the user (a list or menu opening over it, a message box), and stale
-// focus reports while a menu or list is open. Every other report goes on.
+// focus reports while a menu or list is open, a box's selection lost with the focus and a box
+// emptied without the focus. Every other report goes on.
 void filterSpuriousUpdates();
 
 // Until the window is active again after the message box about to open over it, assistive

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "access/announcer.h"
 
+#include "access/windowaccess.h"
+
 #include <QAccessibleWidget>
 #include <QVariant>
 #include <QWidget>
@@ -15,6 +17,14 @@ class AnnouncerAccessible : public QAccessibleWidget
 {
 public:
     explicit AnnouncerAccessible(QWidget *announcer) : QAccessibleWidget(announcer, QAccessible::Notification) { }
+    QAccessibleInterface *parent() const override { return accessibleParent(widget()); }
+    // With nothing said yet, there is nothing to show.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = state.invisible || widget()->accessibleName().isEmpty();
+        return state;
+    }
 };
 
 } // namespace

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "access/comboaccess.h"
 
+#include "access/statechange.h"
 #include "access/textaccess.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QEvent>
+#include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
@@ -76,7 +80,52 @@ private:
     }
 };
 
+// Watches a drop-down list's popup open and close, and its list take the focus.
+class ListWatcher : public QObject
+{
+public:
+    explicit ListWatcher(QComboBox *combo) : QObject(combo)
+    {
+        combo->view()->parentWidget()->installEventFilter(this);
+        combo->view()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The box it watches for, unless that is being destroyed and its list hides with it.
+        auto *combo = qobject_cast<QComboBox *>(parent());
+        if (!combo)
+            return false;
+        QAbstractItemView *view = combo->view();
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+            if (watched == view)
+                return false;
+            tellStateChange(combo, "expanded", event->type() == QEvent::Show);
+            if (event->type() == QEvent::Hide) // closed without a pick as well, once a pick is taken
+                QTimer::singleShot(0, view, [view] { view->selectionModel()->clearCurrentIndex(); });
+        } else if (event->type() == QEvent::FocusIn && watched == view && combo->count() > 0) {
+            // Once the list has told of its own focus, the item it starts on tells of it.
+            QTimer::singleShot(0, view, [combo, view] {
+                if (!view->hasFocus())
+                    return;
+                const QModelIndex start = view->currentIndex().isValid()
+                    ? view->currentIndex()
+                    : combo->model()->index(std::max(combo->findText(combo->currentText()), 0), combo->modelColumn());
+                view->selectionModel()->clearCurrentIndex();
+                view->setCurrentIndex(start);
+            });
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void followListOpening(QComboBox *combo)
+{
+    new ListWatcher(combo);
+}
 
 QAccessibleInterface *createComboAccessible(QObject *object)
 {

@@ -4,9 +4,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTextBoundaryFinder>
-#include <QTextCursor>
 
 namespace {
 
@@ -193,96 +191,11 @@ private:
     QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
 };
 
-// A help text: read-only lines, broken by hand, that fit their box without scrolling.
-class PanelTextAccessible : public QAccessibleWidget, public PlainTextBoundaries
-{
-public:
-    explicit PanelTextAccessible(QPlainTextEdit *edit) : QAccessibleWidget(edit, QAccessible::EditableText) { }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QString text(QAccessible::Text type) const override
-    {
-        return type == QAccessible::Value ? edit()->toPlainText() : QAccessibleWidget::text(type);
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        state.multiLine = true;
-        state.selectableText = true;
-        return state;
-    }
-
-    void selection(int index, int *start, int *end) const override
-    {
-        const QTextCursor cursor = edit()->textCursor();
-        *start = *end = 0;
-        if (index == 0 && cursor.hasSelection()) {
-            *start = cursor.selectionStart();
-            *end = cursor.selectionEnd();
-        }
-    }
-    int selectionCount() const override { return edit()->textCursor().hasSelection() ? 1 : 0; }
-    void addSelection(int start, int end) override { setSelection(0, start, end); }
-    void removeSelection(int index) override
-    {
-        if (index == 0)
-            setCursorPosition(cursorPosition());
-    }
-    void setSelection(int index, int start, int end) override
-    {
-        if (index != 0)
-            return;
-        QTextCursor cursor = edit()->textCursor();
-        cursor.setPosition(start);
-        cursor.setPosition(end, QTextCursor::KeepAnchor);
-        edit()->setTextCursor(cursor);
-    }
-    int cursorPosition() const override { return edit()->textCursor().position(); }
-    void setCursorPosition(int position) override { setSelection(0, position, position); }
-    QString text(int start, int end) const override
-    {
-        return start <= end ? edit()->toPlainText().mid(start, end - start) : QString();
-    }
-    int characterCount() const override { return edit()->document()->characterCount() - 1; }
-    QRect characterRect(int offset) const override
-    {
-        // Each line is a block of its own; Qt's own answer places every block on the first line.
-        const QString text = edit()->toPlainText();
-        if (offset < 0 || offset >= text.size())
-            return {};
-        QTextCursor cursor(edit()->document());
-        cursor.setPosition(offset);
-        const QRect caret = edit()->cursorRect(cursor);
-        const int width = QFontMetrics(edit()->font()).horizontalAdvance(text.mid(offset, 1));
-        return {edit()->viewport()->mapToGlobal(caret.topLeft()), QSize(width, caret.height())};
-    }
-    int offsetAtPoint(const QPoint &point) const override
-    {
-        return edit()->cursorForPosition(edit()->viewport()->mapFromGlobal(point)).position();
-    }
-    void scrollToSubstring(int, int) override { } // the whole text shows
-    // Its viewport and scroll bars, which never show, are no parts of it to read.
-    int childCount() const override { return 0; }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-
-private:
-    QPlainTextEdit *edit() const { return static_cast<QPlainTextEdit *>(widget()); }
-};
-
 } // namespace
 
 QAccessibleInterface *createTextAccessible(QObject *object)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(object))
         return new LineEditAccessible(edit);
-    if (auto *text = qobject_cast<QPlainTextEdit *>(object))
-        return new PanelTextAccessible(text);
     return nullptr;
 }

@@ -19,5 +19,5 @@ private:
     QString segment(int offset, QAccessible::TextBoundaryType boundary, int step, int *start, int *end) const;
 };
 
-// The interface of a line edit or of a help text, or none for any other object.
+// The interface of a line edit, or none for any other object.
 QAccessibleInterface *createTextAccessible(QObject *object);

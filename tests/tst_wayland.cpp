@@ -143,7 +143,8 @@ void WaylandTest::tiledOnSwayKeepsTheCompositorsFrameAlone()
     // window keeps its size, which sway centres in the tile.
     QVERIFY(!compositor.sway(QStringLiteral("[pid=%1] floating disable").arg(compositor.program.process.processId()))
                  .isEmpty());
-    QVERIFY(within(5000, [&] { return !compositor.sway(QStringLiteral("-t get_tree")).contains("\"type\": \"floating_con\""); }));
+    QVERIFY(within(
+        5000, [&] { return !compositor.sway(QStringLiteral("-t get_tree")).contains("\"type\": \"floating_con\""); }));
     QTest::qWait(500);
     QCOMPARE(log.decorationMode(), 2);
     QCOMPARE(log.lastGeometry(), kClientNarrow);

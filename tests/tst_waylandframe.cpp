@@ -76,7 +76,8 @@ void WaylandFrameTest::titleBarButtonsShowTheirSymbols()
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
                 strong += contrast(picture.pixelColor(x, y), bar) >= 3;
-        QVERIFY2(strong >= 6, qPrintable(QStringLiteral("%1: %2 pixels of its symbol stand out").arg(name).arg(strong)));
+        QVERIFY2(strong >= 6,
+                 qPrintable(QStringLiteral("%1: %2 pixels of its symbol stand out").arg(name).arg(strong)));
     }
 }
 

@@ -4,47 +4,44 @@
 #include "access/activation.h"
 #include "access/announcer.h"
 #include "access/comboaccess.h"
+#include "access/helptextaccess.h"
+#include "access/memberaccess.h"
 #include "access/menuaccess.h"
 #include "access/textaccess.h"
+#include "access/windowaccess.h"
 #include "panels/panels.h"
 #include "widgets/controls.h"
 #include "widgets/factory.h"
 #include "window/design.h"
 
-#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QHash>
-#include <QItemSelectionModel>
 #include <QLabel>
+#include <QPlainTextEdit>
 
 namespace {
 
-// The calculator and each help panel: a named group. Lines only decorate, and they stay out of
-// the tree.
-class GroupAccessible : public QAccessibleWidget
+// The calculator and each help panel: a named group. Lines and the focus ring only decorate, the
+// mouse passes through them, and they stay out of the tree, as do the captions that read as part
+// of a panel's first text.
+class GroupAccessible : public MembersAccessible
 {
 public:
-    explicit GroupAccessible(QFrame *frame) : QAccessibleWidget(frame, QAccessible::Grouping) { }
+    explicit GroupAccessible(QFrame *frame) : MembersAccessible(frame, QAccessible::Grouping) { }
 
-    int childCount() const override { return int(members().size()); }
-    QAccessibleInterface *child(int index) const override
-    {
-        const QList<QWidget *> all = members();
-        return index >= 0 && index < all.size() ? QAccessible::queryAccessibleInterface(all[index]) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        return int(members().indexOf(qobject_cast<QWidget *>(child->object())));
-    }
+    QAccessibleInterface *parent() const override { return accessibleParent(widget()); }
 
-private:
-    QList<QWidget *> members() const
+protected:
+    QList<QWidget *> members() const override
     {
         QList<QWidget *> result = widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        result.removeIf([](const QWidget *member) { return qobject_cast<const LineWidget *>(member); });
+        result.removeIf([](const QWidget *member) {
+            return member->testAttribute(Qt::WA_TransparentForMouseEvents)
+                || (continuesAnother(member) && !qobject_cast<const QPlainTextEdit *>(member));
+        });
         return result;
     }
 };
@@ -79,6 +76,25 @@ private:
     AutoLabel *label() const { return static_cast<AutoLabel *>(widget()); }
 };
 
+// A label with no caption, such as the verdict's before the first computation: nothing to
+// read, and no object on show.
+class CaptionAccessible : public QAccessibleWidget
+{
+public:
+    explicit CaptionAccessible(AutoLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) { }
+
+    QString text(QAccessible::Text type) const override
+    {
+        return type == QAccessible::Name ? static_cast<AutoLabel *>(widget())->text() : QAccessibleWidget::text(type);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = state.invisible || static_cast<AutoLabel *>(widget())->text().isEmpty();
+        return state;
+    }
+};
+
 bool isCloser(const QObject *label)
 {
     return std::any_of(Panels::kPanels.begin(), Panels::kPanels.end(),
@@ -91,6 +107,9 @@ QAccessibleInterface *createInterface(const QString &, QObject *object)
         return combo;
     if (auto *label = qobject_cast<AutoLabel *>(object); label && isCloser(label))
         return new CloseAccessible(label);
+    if (auto *label = qobject_cast<AutoLabel *>(object);
+        label && label->objectName() == QLatin1String(Design::kVerdict))
+        return new CaptionAccessible(label);
     if (auto *drawing = qobject_cast<DrawingWidget *>(object))
         return new DrawingAccessible(drawing);
     if (object->metaObject() == &QFrame::staticMetaObject)
@@ -99,6 +118,10 @@ QAccessibleInterface *createInterface(const QString &, QObject *object)
         return announcer;
     if (QAccessibleInterface *text = createTextAccessible(object))
         return text;
+    if (QAccessibleInterface *text = createHelpTextAccessible(object))
+        return text;
+    if (QAccessibleInterface *window = createWindowAccessible(object))
+        return window;
     return createMenuAccessible(object);
 }
 
@@ -151,11 +174,17 @@ void describeControls(QWidget *form, QWidget *announcer)
             target->setAccessibleName(headingName(label->text()));
         }
     }
-    // A drop-down list keeps no current item once it has closed, as assistive technology would
-    // take that for a second focus.
     for (QComboBox *combo : form->findChildren<QComboBox *>())
-        QObject::connect(combo, &QComboBox::activated, combo->view(),
-                         [view = combo->view()] { view->selectionModel()->clearCurrentIndex(); });
+        followListOpening(combo);
+    // A panel reads as one text from its first on, its later headings and texts included, so
+    // that a screen reader reads it whole in one go.
+    for (const PanelSpec &panel : Panels::kPanels) {
+        QList<QWidget *> continuation;
+        for (const ControlSpec &row : panel.controls.subspan(2)) // after the first heading and text
+            if (row.kind == Kind::PanelText || row.access.labelFor)
+                continuation.append(find(row.name));
+        continueText(qobject_cast<QPlainTextEdit *>(find(panel.controls[1].name)), continuation);
+    }
     // A panel is named by its first heading.
     find("Frame1")->setAccessibleName(QStringLiteral("Calculator"));
     for (const PanelSpec &panel : Panels::kPanels)

@@ -34,6 +34,7 @@ constexpr int kFrameHeight = 6135;
 constexpr int kTitleBarHeight = 330;
 
 extern const char *const kCaption;
+constexpr char kVerdict[] = "Label1"; // empty until the first computation
 extern const std::span<const ControlSpec> kPictures;
 extern const std::span<const ControlSpec> kLabels;
 extern const std::span<const ControlSpec> kInputs;

@@ -7,10 +7,12 @@
 #include "desktop/menustepping.h"
 #include "desktop/waylandframing.h"
 #include "widgets/controls.h"
+#include "widgets/focusring.h"
 #include "widgets/twips.h"
 #include "window/accessibility.h"
 #include "window/design.h"
 #include "window/helppanels.h"
+#include "window/pistonanimation.h"
 #include "window/unsavednotice.h"
 
 #include <cstdio>
@@ -24,7 +26,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShortcut>
-#include <QTimer>
 
 namespace {
 
@@ -89,11 +90,13 @@ Form1::Form1(const Settings::Location &settings, QWidget *parent)
     fitToFrame();
     Form_Load();
     m_frame->centreOnScreen();
+    new FocusRing(this);
     m_animateCheck->setFocus();
 }
 
 void Form1::buildMenus()
 {
+    menuBar()->setAccessibleName(QStringLiteral("Menus"));
     QHash<QString, QMenu *> menus;
     QActionGroup *choices = nullptr;
     for (const MenuSpec &row : Design::kMenus) {
@@ -135,9 +138,10 @@ void Form1::buildMenus()
 void Form1::buildCalculator()
 {
     // Creation order is stacking order: pictures, then lines and labels, then the inputs.
-    const auto noteRow = [this](const auto &row, QWidget *widget) {
+    QList<QWidget *> callouts; // the drawing's captions and their lines
+    const auto noteRow = [&callouts](const auto &row, QWidget *widget) {
         if (row.callout)
-            m_callouts.append(widget);
+            callouts.append(widget);
     };
     for (const ControlSpec &row : Design::kPictures)
         createControl(row, m_calculator);
@@ -183,23 +187,14 @@ void Form1::buildCalculator()
     m_cylinderAreaBox = control<QLineEdit>("Text7");
     m_cylinderVolumeBox = control<QLineEdit>("Text8");
     m_ratioBox = control<QLineEdit>("Text9");
-    m_verdictLabel = control<AutoLabel>("Label1");
+    m_verdictLabel = control<AutoLabel>(Design::kVerdict);
     m_inchesBox = control<QLineEdit>("Text1");
     m_millimetresBox = control<QLineEdit>("Text2");
     m_animateCheck = control<QCheckBox>("Check1");
-    m_piston = control("Image3");
     // Styles that outline a box in its parent's colour would show the theme's panel around
     // the ratio; it keeps the design's frame, and only a verdict recolours it.
     setColor(m_ratioBox, ColorProperty::Frame, SystemColor::ButtonFace);
-
-    m_leftStroke = new QTimer(this);
-    m_rightStroke = new QTimer(this);
-    for (auto [timer, name, interval] : {std::tuple(m_leftStroke, "Timer1", PistonStroke::kLeftInterval),
-                                         std::tuple(m_rightStroke, "Timer2", PistonStroke::kRightInterval)}) {
-        timer->setObjectName(QLatin1String(name));
-        timer->setInterval(interval);
-        timer->setTimerType(Qt::PreciseTimer);
-    }
+    m_animation = new PistonAnimation(control("Image3"), callouts, this);
 }
 
 void Form1::connectControls()
@@ -213,6 +208,8 @@ void Form1::connectControls()
         else if (!m_millimetresBox->text().isEmpty())
             convert(m_millimetresBox, m_inchesBox, &Module1::MillimetresToInches,
                     QStringLiteral("Type a number of millimetres to convert."));
+        else // nothing shows on screen; a screen reader tells why
+            announce(m_announcer, QStringLiteral("Nothing to convert: type inches or millimetres first."));
     });
     for (auto [theme, item] : std::as_const(m_themeItems))
         connect(item, &QAction::triggered, this, [this, theme = theme] { applyTheme(theme); });
@@ -220,10 +217,6 @@ void Form1::connectControls()
     connect(action("ext"), &QAction::triggered, this, &QWidget::close);
 
     connect(m_animateCheck, &QCheckBox::stateChanged, this, &Form1::Check1_Click);
-    connect(m_leftStroke, &QTimer::timeout, this,
-            [this] { stepPiston(m_stroke.leftward(), m_leftStroke, m_rightStroke); });
-    connect(m_rightStroke, &QTimer::timeout, this,
-            [this] { stepPiston(m_stroke.rightward(), m_rightStroke, m_leftStroke); });
 }
 
 QAction *Form1::action(const char *name) const
@@ -296,8 +289,8 @@ void Form1::setVisible(bool visible)
 // The height follows the frame the window draws itself, if any; the width, a frame drawn outside.
 void Form1::fitToFrame()
 {
-    setMinimumHeight(menuBar()->sizeHint().height() + Twips::toPixels(Design::kClientHeight)
-                     + contentsMargins().top() + contentsMargins().bottom());
+    setMinimumHeight(menuBar()->sizeHint().height() + Twips::toPixels(Design::kClientHeight) + contentsMargins().top()
+                     + contentsMargins().bottom());
     m_frame->setFrameUnmeasured(m_waylandFraming && m_waylandFraming->byCompositor());
 }
 
@@ -395,30 +388,5 @@ void Form1::applyTheme(Theme theme)
 
 void Form1::Check1_Click()
 {
-    const bool animate = m_animateCheck->isChecked();
-    for (QWidget *callout : std::as_const(m_callouts))
-        callout->setVisible(!animate);
-    if (animate) {
-        m_leftStroke->start();
-        m_stroke.start();
-    } else {
-        m_leftStroke->stop();
-        m_rightStroke->stop();
-        placePiston(PistonStroke::kRest);
-    }
-}
-
-void Form1::stepPiston(PistonStroke::Tick tick, QTimer *stroke, QTimer *nextStroke)
-{
-    if (tick.left) {
-        placePiston(*tick.left);
-    } else {
-        stroke->stop();
-        nextStroke->start();
-    }
-}
-
-void Form1::placePiston(int left)
-{
-    m_piston->move(Twips::toPixels(left), m_piston->y());
+    m_animation->setRunning(m_animateCheck->isChecked());
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "appearance/animation.h"
 #include "appearance/themes.h"
 #include "calc/module1.h"
 #include "settings/settings.h"
@@ -11,13 +10,13 @@
 
 class AutoLabel;
 class FixedFrame;
+class PistonAnimation;
 class WaylandFraming;
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLineEdit;
-class QTimer;
 
 // The one window: the calculator panel Frame1 with its converter, the four help panels
 // beside it, the menus, the themes and the piston animation. Every control, action and
@@ -52,8 +51,6 @@ private:
 
     void applyTheme(Theme theme);
     void Check1_Click();
-    void stepPiston(PistonStroke::Tick tick, QTimer *stroke, QTimer *nextStroke);
-    void placePiston(int left);
 
     QAction *action(const char *name) const;
     template<typename T = QWidget>
@@ -69,7 +66,6 @@ private:
 
     Settings::Location m_settings;
     bool m_toldUnsaved = false; // that the settings could not be saved
-    PistonStroke m_stroke;
     FixedFrame *m_frame = nullptr;
     WaylandFraming *m_waylandFraming = nullptr;
 
@@ -91,10 +87,7 @@ private:
     QLineEdit *m_millimetresBox = nullptr;
 
     QCheckBox *m_animateCheck = nullptr;
-    QWidget *m_piston = nullptr;
-    QTimer *m_leftStroke = nullptr;
-    QTimer *m_rightStroke = nullptr;
-    QList<QWidget *> m_callouts; // the drawing's captions and their lines, hidden while animating
+    PistonAnimation *m_animation = nullptr;
 
     QList<ThemedColor> m_themed;
     QAction *m_saveOnExit = nullptr;

@@ -21,10 +21,10 @@ HelpPanels::HelpPanels(QFrame *calculator, QWidget *window, std::function<void(b
                 [this, panel] { open(panel); });
         connect(panel->findChild<AutoLabel *>(QLatin1String(row.closer)), &AutoLabel::clicked, this,
                 [this, panel] { close(panel); });
-        for (QPlainTextEdit *text : panel->findChildren<QPlainTextEdit *>())
-            text->installEventFilter(this);
+        for (QWidget *stop : stopsAround(panel->findChild<QPlainTextEdit *>()))
+            stop->installEventFilter(this);
     }
-    // Escape closes the open panel, whose close label the keyboard cannot reach.
+    // Escape closes the open panel from wherever the focus is.
     m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     m_escape->setEnabled(false);
     connect(m_escape, &QShortcut::activated, this, [this] {
@@ -34,24 +34,40 @@ HelpPanels::HelpPanels(QFrame *calculator, QWidget *window, std::function<void(b
     });
 }
 
-// Tab from a help text goes on to the panel's next text, and from its last to its close label.
+// Tab from a help text goes on to the panel's next text, and from its last to its close label;
+// Shift+Tab retraces that path back to the first text, where it stays.
 bool HelpPanels::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress
-        || static_cast<QKeyEvent *>(event)->keyCombination() != QKeyCombination(Qt::Key_Tab))
+    if (event->type() != QEvent::KeyPress)
         return false;
-    auto *text = static_cast<QPlainTextEdit *>(watched);
+    const QKeyCombination key = static_cast<QKeyEvent *>(event)->keyCombination();
+    const int step = key == QKeyCombination(Qt::Key_Tab)             ? 1
+        : key == QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab) ? -1
+                                                                     : 0;
+    auto *stop = static_cast<QWidget *>(watched);
+    const QList<QWidget *> path = stopsAround(stop);
+    const qsizetype at = path.indexOf(stop);
+    // From the close label, Tab goes on along the window's own sequence.
+    if (step == 0 || at < 0 || (step == 1 && at == path.size() - 1))
+        return false;
+    path[std::max<qsizetype>(at + step, 0)]->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+// The panel's keyboard path that the stop lies on: its texts in order, then its close label.
+QList<QWidget *> HelpPanels::stopsAround(QWidget *stop) const
+{
     for (const PanelSpec &row : Panels::kPanels) {
         auto *panel = m_window->findChild<QWidget *>(QLatin1String(row.frame));
-        if (!panel->isAncestorOf(text))
+        if (!panel->isAncestorOf(stop))
             continue;
-        const QList<QPlainTextEdit *> texts = panel->findChildren<QPlainTextEdit *>();
-        const qsizetype next = texts.indexOf(text) + 1;
-        QWidget *closer = panel->findChild<QWidget *>(QLatin1String(row.closer));
-        (next < texts.size() ? texts[next] : closer)->setFocus(Qt::TabFocusReason);
-        return true;
+        QList<QWidget *> path;
+        for (QPlainTextEdit *text : panel->findChildren<QPlainTextEdit *>())
+            path.append(text);
+        path.append(panel->findChild<QWidget *>(QLatin1String(row.closer)));
+        return path;
     }
-    return false;
+    return {};
 }
 
 void HelpPanels::open(QWidget *panel)

@@ -25,6 +25,7 @@ protected:
 private:
     void open(QWidget *panel);
     void close(QWidget *panel);
+    QList<QWidget *> stopsAround(QWidget *stop) const;
 
     QWidget *m_window;
     std::function<void(bool wide)> m_setWide;

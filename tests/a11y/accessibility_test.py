@@ -6,7 +6,8 @@ import time
 import unittest
 import warnings
 
-from session import Atspi, Session, find, find_all, text_of, wait_for, walk
+from screen import Shot, focus_indication
+from session import Atspi, Session, children, find, find_all, text_of, wait_for, walk
 
 program = None
 session = None
@@ -50,7 +51,171 @@ def type_into(combo_name, value):
     session.type_into(combo_name, value)
 
 
+PANELS = ["How To Use this Tool", "about Cylinder Measurements", "about Barrel/Cylinder types",
+          "about additional Information"]
+
+
+class FocusWatch:
+    """The object that last told it took the focus."""
+
+    def __init__(self):
+        self.focused = None
+        self._listener = Atspi.EventListener.new(self._changed)
+        self._listener.register("object:state-changed:focused")
+
+    def _changed(self, event):
+        if event.detail1:
+            self.focused = event.source
+
+    def after(self, keys):
+        """Presses the keys and returns what takes the focus, once the window has been painted."""
+        before = self.focused
+        session.keys(keys)
+        wait_for(lambda: self.focused is not None and self.focused != before, "the focus to move on " + keys)
+        time.sleep(0.3)  # for the window to be painted
+        return self.focused
+
+    def close(self):
+        self._listener.deregister("object:state-changed:focused")
+
+
+def window_shot():
+    extents = session.window.get_extents(Atspi.CoordType.SCREEN)
+    return Shot(extents.x, extents.y, extents.width, extents.height)
+
+
 class AccessibilityTest(unittest.TestCase):
+    def test_the_focus_shows_at_three_to_one_on_every_stop_in_every_theme_and_panel(self):
+        # Where the focus goes, pixels around the control change by 3:1 or more, as many as
+        # a ring 2 pixels thick would hold (1.5 allows for where it crosses pixels as dark).
+        watch = FocusWatch()
+        try:
+            for theme in ("Default", "Sky", "Earth"):
+                press(named(Atspi.Role.RADIO_BUTTON, theme))
+                session.focus(Atspi.Role.CHECK_BOX, "Sorbo pad")
+                pad_focused = window_shot()
+                session.focus(Atspi.Role.CHECK_BOX, "Animate")
+                animate_focused = window_shot()
+                stop = named(Atspi.Role.CHECK_BOX, "Animate")
+                for _ in range(15):
+                    unfocused = pad_focused if stop.get_name() == "Animate" else animate_focused
+                    with self.subTest(theme=theme, stop=stop.get_name()):
+                        shot = window_shot()
+                        self.assertGreaterEqual(
+                            focus_indication(shot, unfocused, stop.get_extents(Atspi.CoordType.SCREEN)), 1.5)
+                    stop = watch.after("Tab")
+                for panel in PANELS:
+                    press(named(Atspi.Role.MENU_ITEM, panel))
+                    session.focus(Atspi.Role.CHECK_BOX, "Animate")
+                    unfocused = window_shot()
+                    press(named(Atspi.Role.MENU_ITEM, panel))
+                    stop = wait_for(lambda: watch.focused if watch.focused.get_name() != "Animate" else None,
+                                    "the help text to take the focus")
+                    while True:
+                        with self.subTest(theme=theme, panel=panel, stop=stop.get_name()):
+                            shot = window_shot()
+                            self.assertGreaterEqual(
+                                focus_indication(shot, unfocused, stop.get_extents(Atspi.CoordType.SCREEN)), 1.5)
+                        if stop.get_name() == "close":
+                            break
+                        stop = watch.after("Tab")
+                    session.keys("Escape")
+        finally:
+            watch.close()
+            press(named(Atspi.Role.RADIO_BUTTON, "Default"))
+
+    def test_nothing_unnamed_shows_with_or_without_a_help_panel(self):
+        for panel in [None] + PANELS:
+            with self.subTest(panel=panel):
+                if panel:
+                    press(named(Atspi.Role.MENU_ITEM, panel))
+                    wait_for(lambda: [a for a in find_all(session.window, Atspi.Role.PUSH_BUTTON, "close")
+                                      if states_of(a).contains(Atspi.StateType.SHOWING)], "the panel to open")
+                unnamed = [(a.get_role_name(), a.get_name()) for a in walk(session.window)
+                           if states_of(a).contains(Atspi.StateType.SHOWING) and not a.get_name()]
+                self.assertEqual(unnamed, [])
+                if panel:
+                    session.keys("Escape")
+
+    def test_a_help_panel_and_its_texts_tell_they_became_visible(self):
+        events = []
+        listener = Atspi.EventListener.new(lambda event: events.append((event.source.get_name(), event.detail1)))
+        listener.register("object:state-changed:visible")
+        try:
+            for panel, text in (("about Barrel/Cylinder types", "Common Barrel Lengths"),
+                                ("How To Use this Tool", "How to use this Tool")):
+                with self.subTest(panel=panel):
+                    press(named(Atspi.Role.MENU_ITEM, panel))
+                    wait_for(lambda: (text, 1) in events, "the help text to become visible")
+                    self.assertTrue(states_of(named(Atspi.Role.TEXT, text)).contains(Atspi.StateType.VISIBLE))
+                    session.keys("Escape")
+                    wait_for(lambda: (text, 0) in events, "the help text to become invisible")
+        finally:
+            listener.deregister("object:state-changed:visible")
+
+    def test_a_range_selected_through_the_text_interface_is_exactly_that_range(self):
+        type_into("barrel length", "363.25")
+        session.focus(Atspi.Role.TEXT, "millimeter")
+        session.keys("2", "5", "period", "4")
+        press(named(Atspi.Role.MENU_ITEM, "How To Use this Tool"))
+        cases = [(named(Atspi.Role.TEXT, "millimeter"), 1, 3, "5."),
+                 (named(Atspi.Role.COMBO_BOX, "barrel length"), 2, 6, "3.25"),
+                 (named(Atspi.Role.TEXT, "How to use this Tool"), 8, 13, "input")]
+        for text, start, end, selected in cases:
+            with self.subTest(text=text.get_name()):
+                Atspi.Text.set_selection(text, 0, start, end)
+                self.assertEqual(Atspi.Text.get_n_selections(text), 1)
+                got = Atspi.Text.get_selection(text, 0)
+                self.assertEqual((got.start_offset, got.end_offset), (start, end))
+                self.assertEqual(Atspi.Text.get_text(text, got.start_offset, got.end_offset), selected)
+                Atspi.Text.remove_selection(text, 0)
+                self.assertEqual(Atspi.Text.get_n_selections(text), 0)
+        session.keys("Escape")
+
+    def test_menu_items_lie_inside_their_menu_on_screen(self):
+        session.focus(Atspi.Role.CHECK_BOX, "Animate")
+        session.keys("F10", "Right")
+        menu = wait_for(lambda: next((m for m in find_all(session.window, Atspi.Role.POPUP_MENU)
+                                      if m.get_name() == "Themes" and states_of(m).contains(Atspi.StateType.SHOWING)),
+                                     None), "the Themes menu to open")
+        try:
+            box = menu.get_extents(Atspi.CoordType.SCREEN)
+            self.assertGreater(box.width * box.height, 0)
+            for item in children(menu):
+                with self.subTest(item=item.get_name()):
+                    at = item.get_extents(Atspi.CoordType.SCREEN)
+                    self.assertGreater(at.width * at.height, 0)
+                    self.assertTrue(box.x <= at.x and at.x + at.width <= box.x + box.width
+                                    and box.y <= at.y and at.y + at.height <= box.y + box.height,
+                                    "%s at %s, its menu at %s" % (item.get_name(), (at.x, at.y), (box.x, box.y)))
+        finally:
+            session.keys("Escape", "Escape")
+
+    def test_a_drop_down_is_expanded_only_while_its_list_is_open(self):
+        combo = session.focus(Atspi.Role.COMBO_BOX, "cylinder inner diameter")
+        events = []
+        listener = Atspi.EventListener.new(lambda event: events.append(event.detail1))
+        listener.register("object:state-changed:expanded")
+        try:
+            self.assertFalse(states_of(combo).contains(Atspi.StateType.EXPANDED))
+            session.keys("alt+Down")
+            wait_for(lambda: events[-1:] == [1], "the drop-down to tell it expanded")
+            self.assertTrue(states_of(combo).contains(Atspi.StateType.EXPANDED))
+            session.keys("Escape")
+            wait_for(lambda: events[-1:] == [0], "the drop-down to tell it collapsed")
+            self.assertFalse(states_of(combo).contains(Atspi.StateType.EXPANDED))
+        finally:
+            listener.deregister("object:state-changed:expanded")
+
+    def test_a_close_label_is_a_focusable_button(self):
+        press(named(Atspi.Role.MENU_ITEM, "about additional Information"))
+        close = wait_for(lambda: next((a for a in find_all(session.window, Atspi.Role.PUSH_BUTTON, "close")
+                                       if states_of(a).contains(Atspi.StateType.SHOWING)), None), "the close label")
+        self.assertTrue(states_of(close).contains(Atspi.StateType.FOCUSABLE))
+        Atspi.Component.grab_focus(close)
+        wait_for(lambda: states_of(close).contains(Atspi.StateType.FOCUSED), "the close label to take the focus")
+        session.keys("Escape")
+
     def test_every_focusable_control_is_named_for_what_it_is(self):
         expected = [
             (Atspi.Role.CHECK_BOX, "Animate"), (Atspi.Role.TEXT, "inches"), (Atspi.Role.TEXT, "millimeter"),

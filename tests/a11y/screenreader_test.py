@@ -2,9 +2,10 @@
 """What the screen reader says as a user goes through the program by keyboard alone."""
 
 import sys
+import time
 import unittest
 
-from session import Atspi, Session
+from session import Atspi, Session, find, wait_for
 
 program = None
 session = None
@@ -20,6 +21,22 @@ def setUpModule():
 
 def tearDownModule():
     session.__exit__(None, None, None)
+
+
+# Each help panel: its Help item, and what Tab reaches in it in order, ending with its close label.
+PANELS = [("How To Use this Tool", ["How to use this Tool", "close push button"]),
+          ("about Cylinder Measurements", ["Inner Barrel Dimension", "Cylinder Body Dimensions", "close push button"]),
+          ("about Barrel/Cylinder types", ["Common Barrel Lengths", "Cylinder Measurements", "close push button"]),
+          ("about additional Information", ["Additional Information", "close push button"])]
+
+
+def open_panel(item):
+    session.focus(Atspi.Role.CHECK_BOX, "Animate")
+    menu_item = find(session.window, Atspi.Role.MENU_ITEM, item)
+    start = len(session.spoken())
+    Atspi.Action.do_action(menu_item, 0)
+    wait_for(lambda: any("read only text" in line for line in session.spoken()[start:]), "the panel to open")
+    time.sleep(1.0)
 
 
 def compute(barrel_length):
@@ -91,9 +108,56 @@ class ScreenReaderTest(unittest.TestCase):
 
     def test_a_drop_down_pick_is_heard_without_the_window_title(self):
         session.focus(Atspi.Role.COMBO_BOX, "inner barrel diameter")
-        session.hear("alt+Down", "List with 16 items")
+        session.hear("alt+Down", "List with 16 items", "5.5800")
         said = session.hear("Down Return", "inner barrel diameter, mm. editable combo box", "5.5900")
         self.assertFalse([line for line in said if FRAME in line], said)
+
+    def test_shift_tab_retraces_tab_in_every_help_panel(self):
+        for item, path in PANELS:
+            with self.subTest(panel=item):
+                open_panel(item)
+                for stop in path[1:]:
+                    self.assertNotIn("Sorbo pad check box", " ".join(session.hear("Tab", stop)))
+                for stop in reversed(path[:-1]):
+                    self.assertNotIn("Sorbo pad check box", " ".join(session.hear("shift+Tab", stop)))
+                session.hear("Escape", "Animate check box")
+
+    def test_say_all_reads_every_text_of_each_panel_to_its_last_line(self):
+        last_lines = {"How To Use this Tool": ["have already been compensated."],
+                      "about Cylinder Measurements": ['use "Custom" and input the length.',
+                                                      "be automatically be compensated."],
+                      "about Barrel/Cylinder types": ["Custom - custom length barrel",
+                                                      "Custom - for non-standard cylinders"],
+                      "about additional Information": ["thickness affect the over-all ratio."]}
+        for item, lines in last_lines.items():
+            with self.subTest(panel=item):
+                open_panel(item)
+                session.hear("KP_Add", *lines)
+                session.hear("Escape", "Animate check box")
+
+    def test_flat_review_reads_an_open_help_panel(self):
+        open_panel("How To Use this Tool")
+        panel_lines = {"Step 1: input Inner Barrel dimensions", "* Bore is the inner diameter of the",
+                       "inner barrel measured in mm.", "Value ranges from 5.98 - 6.12 mm."}
+        said = session.hear("KP_8") + session.hear("KP_9") + session.hear("KP_7") + session.hear("KP_7")
+        self.assertTrue([line for line in said if any(panel_line in line for panel_line in panel_lines)], said)
+        session.hear("Escape", "Animate check box")
+
+    def test_convert_with_both_boxes_empty_says_why_nothing_happened(self):
+        session.focus(Atspi.Role.TEXT, "inches")  # empties the millimetre box
+        session.keys("ctrl+a", "BackSpace")
+        session.hear("shift+Tab shift+Tab", "Convert push button")
+        session.hear("space", "Nothing to convert")
+
+    def test_nothing_is_said_unselected_when_the_user_selected_nothing(self):
+        session.focus(Atspi.Role.TEXT, "millimeter")
+        session.keys("2", "5", "period", "4")
+        session.type_into("barrel length", "363")
+        session.focus(Atspi.Role.CHECK_BOX, "Animate")
+        said = []
+        for _ in range(15):  # a round of Tab, through boxes with text and without
+            said += session.hear("Tab", settle=0.8)
+        self.assertEqual([line for line in said if "unselected" in line or "Selection deleted" in line], [], " / ".join(said))
 
     def test_closing_the_message_box_returns_to_compute_without_the_window_title(self):
         session.type_into("barrel length", "Select Length")
