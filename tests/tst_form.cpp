@@ -226,6 +226,7 @@ void FormTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt()
 
     const QRect narrow = t.form->geometry();
     for (int i = 0; i < 4; ++i) {
+        t.find("Text8")->setFocus();
         t.trigger(kItems[(i + 1) % 4]); // another panel is open: this one replaces it
         t.trigger(kItems[i]);
         t.trigger(kItems[i]); // already open: nothing changes
@@ -272,6 +273,7 @@ void FormTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt()
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // from a panel's text box
         expectLayout(t, nullptr, 5130, 4905);
+        QCOMPARE(QApplication::focusWidget(), t.find("Text8")); // back where the user was before any panel
         t.trigger(kItems[i]);
 
         auto *close = t.find<QLabel>(QByteArray("close" + QByteArray::number(i + 2)).constData());
