@@ -74,6 +74,11 @@ void WaylandTest::framesAFixedSizeWindowAndOpensHelpByKeyboard()
     QVERIFY(within(5000, [&] { return log.lastGeometry() == (byCompositor ? kClientNarrow : kOwnNarrow); }));
     QCOMPARE(log.lastGeometry(), byCompositor ? kClientNarrow : kOwnNarrow);
     QCOMPARE(log.sizeMismatch(), QByteArray());
+    // The window is drawn by the raster engine into shared memory: no GPU driver is loaded for it.
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(compositor.program.process.processId()));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    QVERIFY2(!mapped.contains("libEGL_mesa") && !mapped.contains("_dri.so"), "a GPU driver is loaded");
     if (kind == Compositor::Kind::Weston) {
         // The program's title bar: a double click starts a move and maximizes nothing; its
         // minimize button minimizes (last, below).
