@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QTimer>
 
 HelpPanels::HelpPanels(QFrame *calculator, QWidget *window, std::function<void(bool wide)> setWide)
     : QObject(window), m_window(window), m_setWide(std::move(setWide))
@@ -29,6 +30,9 @@ HelpPanels::HelpPanels(QFrame *calculator, QWidget *window, std::function<void(b
     m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     m_escape->setEnabled(false);
     connect(m_escape, &QShortcut::activated, this, [this] {
+        // The Escape that closed a drop-down list is heard here too, on Wayland, once the list is gone.
+        if (m_popupJustClosed)
+            return;
         for (QFrame *panel : std::as_const(m_panels))
             if (!panel->isHidden())
                 close(panel);
@@ -64,9 +68,14 @@ bool HelpPanels::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-// Notes where Tab from a close label went, until the focus moves on from there.
+// Notes where Tab from a close label went, until the focus moves on from there, and that a
+// drop-down list or menu has just closed.
 void HelpPanels::followFocus(QWidget *old, QWidget *now)
 {
+    if (old && old->window()->windowType() == Qt::Popup && !m_popupJustClosed) {
+        m_popupJustClosed = true;
+        QTimer::singleShot(0, this, [this] { m_popupJustClosed = false; });
+    }
     if (m_leftFrom && !m_leftTo && old == m_leftFrom) {
         m_leftTo = now;
         if (now)

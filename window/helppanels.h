@@ -35,4 +35,5 @@ private:
     QPointer<QWidget> m_focusBeforePanel; // where closing a panel returns the focus
     QPointer<QWidget> m_leftFrom; // the close label that Tab has just left its panel from...
     QPointer<QWidget> m_leftTo; // ...and where it went, from where Shift+Tab goes back
+    bool m_popupJustClosed = false; // in the key event being handled
 };
