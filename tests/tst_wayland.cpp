@@ -92,6 +92,17 @@ void WaylandTest::framesAFixedSizeWindowAndOpensHelpByKeyboard()
     // panel: the window widens, its height kept. Escape closes the panel.
     compositor.keys({"F10", "Right", "Right", "Left", "Right", "Down", "Down", "Down", "Return"});
     QVERIFY(within(5000, [&] { return log.lastGeometry() == (byCompositor ? kClientWide : kOwnWide); }));
+    if (kind != Compositor::Kind::Sway) { // not yet with sway's virtual keyboard
+        // Out of the panel's text and close label on to the cylinder length, whose list F4
+        // opens: Escape closes the list alone, the next the panel.
+        const auto popups = [&log] { return log.lines().join('\n').count(".get_popup("); };
+        const qsizetype before = popups();
+        compositor.keys({"Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "F4"});
+        QVERIFY(within(5000, [&] { return popups() > before; }));
+        compositor.keys({"Escape"});
+        QTest::qWait(1000);
+        QCOMPARE(log.lastGeometry(), byCompositor ? kClientWide : kOwnWide);
+    }
     compositor.keys({"Escape"});
     QVERIFY(within(5000, [&] { return log.lastGeometry() == (byCompositor ? kClientNarrow : kOwnNarrow); }));
     QCOMPARE(log.sizeMismatch(), QByteArray());
