@@ -271,19 +271,6 @@ void FormTest::eachItemOpensItsPanelWithReadOnlyTextsAndCloseOrEscapeClosesIt()
             QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
             QVERIFY(box->textCursor().hasSelection());
         }
-        // Escape with a drop-down list open closes the list alone.
-        auto *combo = t.find<QComboBox>("Combo4");
-        combo->setFocus();
-        combo->showPopup();
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-        QTRY_VERIFY(!QApplication::activePopupWidget());
-        QCoreApplication::processEvents(); // as between two key presses
-        expectLayout(t, kFrames[i], 8070, 7875);
-        QCOMPARE(QApplication::focusWidget(), combo);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // from the calculator
-        expectLayout(t, nullptr, 5130, 4905);
-        t.trigger(kItems[i]);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // from a panel's text box
         expectLayout(t, nullptr, 5130, 4905);
         QCOMPARE(QApplication::focusWidget(), t.find("Text8")); // back where the user was before any panel
